@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "ui/frmKestrel.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    frmKestrel window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Fills the spur matrix for every RF step of a design.
+
+#include <cstdint>
+#include <functional>
+
+#include "engine/SpurMatrix.h"
+
+namespace kestrel {
+
+struct SolveInput {
+    double rfStart = 0;
+    double rfStop = 0;
+    std::int16_t numSteps = 0;
+    float loFreq = 0;
+    float ifStart = 0;
+    float ifStop = 0;
+    bool trackingLO = false;
+    // The LO offset of a tracking LO, asked for anew at every step (the window
+    // reads its field each time).
+    std::function<double()> loOffset;
+    int mMax = 0; // highest LO harmonic
+    int nMax = 0; // highest RF harmonic
+};
+
+// Writes NumSteps, RFStepSize, LOFreq, IFStart and IFStop into the state and
+// steps 0..NumSteps, orders 0..mMax x 0..nMax into the matrix. Steps and
+// orders beyond the matrix capacity are not computed.
+void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matrix);
+
+// Last step index that a solve with this state covers (-1 when none).
+int lastSolvedStep(const WorkingState& state);
+
+} // namespace kestrel

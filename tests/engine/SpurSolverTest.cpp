@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/SpurSolver.h"
+
+using namespace kestrel;
+
+namespace {
+
+SolveInput defaults() {
+    SolveInput in;
+    in.rfStart = 12.5;
+    in.rfStop = 16.5;
+    in.numSteps = 10;
+    in.loFreq = 24;
+    in.ifStart = 30;
+    in.ifStop = 50;
+    in.mMax = 8;
+    in.nMax = 8;
+    return in;
+}
+
+struct Solved {
+    WorkingState state;
+    std::unique_ptr<SpurMatrix> matrix = std::make_unique<SpurMatrix>();
+    void solve(const SolveInput& in) { solveSpurMatrix(in, state, *matrix); }
+};
+
+TEST(SpurSolver, DefaultDesign) {
+    Solved s;
+    s.solve(defaults());
+    EXPECT_EQ(s.state.NumSteps, 10);
+    EXPECT_EQ(s.state.RFStepSize, 0.4f);
+    EXPECT_EQ(s.state.LOFreq, 24.f);
+    EXPECT_EQ(s.state.IFStart, 30.f);
+    EXPECT_EQ(s.state.IFStop, 50.f);
+    EXPECT_EQ(s.matrix->RFFreq(0), 12.5f);
+    EXPECT_EQ(s.matrix->RFFreq(10), 16.5f);
+    EXPECT_EQ(s.matrix->SumSpur(0, 1, 1), 36.5f);
+    EXPECT_EQ(s.matrix->SumSpur(10, 1, 1), 40.5f);
+    EXPECT_EQ(s.matrix->DiffSpur(0, 1, 1), 11.5f);
+    EXPECT_EQ(s.matrix->DiffSpur(10, 1, 1), 7.5f);
+    EXPECT_EQ(s.matrix->SumSpur(3, 0, 0), 0.f);
+    EXPECT_EQ(s.matrix->SumSpur(0, 8, 8), 8 * 12.5f + 8 * 24.f);
+    EXPECT_EQ(s.matrix->DiffSpur(0, 2, 3), 10.5f); // |37.5 - 48|
+    for (int k = 0; k <= 10; ++k) EXPECT_EQ(s.matrix->TrackLOFreq(k), 0.f) << "fixed LO";
+}
+
+TEST(SpurSolver, StepCountEdges) {
+    struct Case {
+        std::int16_t steps;
+        float stepSize;
+        int last;
+    };
+    for (const Case c : {Case{0, 0.f, 0}, Case{-5, 0.f, -1}, Case{1, 4.f, 1}, Case{100, 0.04f, 100}}) {
+        Solved s;
+        SolveInput in = defaults();
+        in.numSteps = c.steps;
+        s.solve(in);
+        EXPECT_EQ(s.state.NumSteps, c.steps);
+        EXPECT_EQ(s.state.RFStepSize, c.stepSize) << c.steps;
+        EXPECT_EQ(lastSolvedStep(s.state), c.last);
+        if (c.steps < 0) EXPECT_EQ(s.matrix->RFFreq(0), 0.f) << "nothing computed";
+        else EXPECT_EQ(s.matrix->RFFreq(0), 12.5f);
+    }
+}
+
+TEST(SpurSolver, RFStopBelowStartStepsDownwards) {
+    Solved s;
+    SolveInput in = defaults();
+    in.rfStart = 16.5;
+    in.rfStop = 12.5;
+    s.solve(in);
+    EXPECT_EQ(s.state.RFStepSize, -0.4f);
+    EXPECT_EQ(s.matrix->RFFreq(0), 16.5f);
+    EXPECT_EQ(s.matrix->RFFreq(10), 12.5f);
+    EXPECT_GT(s.matrix->RFFreq(4), s.matrix->RFFreq(5));
+}
+
+TEST(SpurSolver, TrackingLOReadsTheOffsetAtEveryStep) {
+    Solved s;
+    SolveInput in = defaults();
+    in.trackingLO = true;
+    int reads = 0;
+    in.loOffset = [&] { ++reads; return 38.5; };
+    s.solve(in);
+    EXPECT_EQ(reads, 11);
+    EXPECT_EQ(s.matrix->TrackLOFreq(0), 51.f);
+    EXPECT_EQ(s.matrix->SumSpur(0, 1, 1), 63.5f);
+    EXPECT_EQ(s.matrix->DiffSpur(0, 1, 1), 38.5f);
+    EXPECT_EQ(s.matrix->TrackLOFreq(10), 55.f);
+    EXPECT_EQ(s.matrix->SumSpur(10, 2, 0), 110.f);
+
+    // A negative offset below the RF gives a difference taken as a magnitude.
+    in.loOffset = [] { return -20.0; };
+    s.solve(in);
+    EXPECT_EQ(s.matrix->TrackLOFreq(0), -7.5f);
+    EXPECT_EQ(s.matrix->DiffSpur(0, 1, 1), 20.f);
+    EXPECT_EQ(s.matrix->SumSpur(0, 1, 0), -7.5f);
+}
+
+TEST(SpurSolver, FixedLOSolveKeepsTheTrackingTable) {
+    Solved s;
+    SolveInput in = defaults();
+    in.trackingLO = true;
+    in.loOffset = [] { return 38.5; };
+    s.solve(in);
+    s.solve(defaults());
+    EXPECT_EQ(s.matrix->TrackLOFreq(0), 51.f);
+    EXPECT_EQ(s.matrix->SumSpur(0, 1, 1), 36.5f);
+}
+
+TEST(SpurSolver, EntriesOutsideASmallerSolveKeepEarlierValues) {
+    Solved s;
+    SolveInput big = defaults();
+    big.numSteps = 100;
+    big.mMax = 10;
+    s.solve(big);
+    const float step50 = s.matrix->SumSpur(50, 2, 2);
+    const float order10 = s.matrix->SumSpur(3, 10, 8);
+    const float n3 = s.matrix->SumSpur(3, 3, 3);
+
+    SolveInput small = defaults();
+    small.numSteps = 5;
+    small.mMax = 3;
+    small.nMax = 2;
+    small.loFreq = 10;
+    s.solve(small);
+    EXPECT_EQ(s.matrix->SumSpur(50, 2, 2), step50);
+    EXPECT_EQ(s.matrix->SumSpur(3, 10, 8), order10);
+    EXPECT_EQ(s.matrix->SumSpur(3, 3, 3), n3) << "n = 3 beyond the RF limit";
+    EXPECT_EQ(s.matrix->SumSpur(3, 3, 2), 2 * s.matrix->RFFreq(3) + 3 * 10.f);
+    EXPECT_EQ(s.matrix->RFFreq(5), 16.5f);
+    EXPECT_EQ(s.matrix->RFFreq(6), 12.5f + 6 * 0.04f) << "step 6 left from the 100-step solve";
+}
+
+TEST(SpurSolver, ProductsAreRoundedOnceFromDouble) {
+    Solved s;
+    SolveInput in = defaults();
+    in.rfStart = 1.1;
+    in.loFreq = 3.3f;
+    in.numSteps = 0;
+    s.solve(in);
+    const double rf = 1.1f, lo = 3.3f;
+    EXPECT_EQ(s.matrix->SumSpur(0, 7, 5), static_cast<float>(5 * rf + 7 * lo));
+    EXPECT_EQ(s.matrix->DiffSpur(0, 7, 5), static_cast<float>(7 * lo - 5 * rf));
+}
+
+} // namespace

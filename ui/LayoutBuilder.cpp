@@ -1,0 +1,76 @@
+#include "ui/LayoutBuilder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <cmath>
+
+#include "display/AnalyzerPanel.h"
+#include "ui/Fonts.h"
+
+namespace kestrel::ui {
+namespace {
+
+int px(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
+
+QWidget* create(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
+    switch (spec.kind) {
+    case Kind::Frame: return new QGroupBox(caption, parent);
+    case Kind::Panel: return new kestrel::display::AnalyzerPanel(caption, parent);
+    case Kind::Label:
+    case Kind::Picture: {
+        auto* label = new QLabel(caption, parent);
+        label->setWordWrap(spec.flags & WordWrap);
+        return label;
+    }
+    case Kind::Text: {
+        auto* edit = new QLineEdit(caption, parent);
+        edit->setReadOnly(spec.flags & ReadOnly);
+        return edit;
+    }
+    case Kind::Combo: return new QComboBox(parent);
+    case Kind::Check: {
+        auto* box = new QCheckBox(caption, parent);
+        box->setChecked(spec.flags & Checked);
+        return box;
+    }
+    case Kind::Button: return new QPushButton(caption, parent);
+    case Kind::FileList: return new QListWidget(parent);
+    case Kind::Grid: return new QTableWidget(parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QRect twipsToPixels(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QHash<QString, QWidget*> buildControls(QWidget* clientArea, std::span<const ControlSpec> table) {
+    QHash<QString, QWidget*> controls;
+    for (const ControlSpec& spec : table) {
+        QWidget* parent = spec.parent.empty()
+                              ? clientArea
+                              : controls.value(QString::fromUtf8(spec.parent.data(),
+                                                                 qsizetype(spec.parent.size())));
+        Q_ASSERT(parent);
+        QWidget* w = create(spec, parent);
+        const QString name = QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+        w->setObjectName(name);
+        w->setGeometry(twipsToPixels(spec.left, spec.top, spec.width, spec.height));
+        w->setFont((spec.flags & PlainFace) ? plainFont() : narrowFont());
+        if (spec.flags & Disabled) w->setEnabled(false);
+        if (spec.flags & Hidden) w->setVisible(false);
+        controls.insert(name, w);
+    }
+    return controls;
+}
+
+} // namespace kestrel::ui

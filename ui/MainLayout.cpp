@@ -1,0 +1,99 @@
+#include "ui/MainLayout.h"
+
+#include <array>
+
+namespace kestrel::ui {
+namespace {
+
+using K = Kind;
+
+// Captions to the left of a field start 30 twips lower, so their text sits
+// on the field's baseline.
+constexpr std::array kLayout = std::to_array<ControlSpec>({
+    // Local oscillator
+    {"Frame1", "", K::Frame, 120, 120, 2175, 2295, "Local Oscillator Input", PlainFace},
+    {"chkOffset", "Frame1", K::Check, 240, 240, 255, 255, "Check1"},
+    {"Label37", "Frame1", K::Label, 600, 240, 1335, 255, "Lock LO to RF"},
+    {"Label2", "Frame1", K::Label, 120, 630, 795, 255, "Frequency"},
+    {"txtLOFreq", "Frame1", K::Text, 960, 600, 615, 285, "24"},
+    {"txtLoOffset", "Frame1", K::Text, 960, 600, 615, 285, "38.5", Hidden},
+    {"lblFreq(0)", "Frame1", K::Label, 1650, 630, 495, 255, "GHz"},
+    {"lblOffsetInst", "Frame1", K::Label, 120, 930, 1935, 435,
+     "Enter +/- Frequency Offset for Locked LO", Hidden | WordWrap},
+    {"Label1", "Frame1", K::Label, 120, 1470, 795, 255, "LO Power"},
+    {"txtLOPower", "Frame1", K::Text, 960, 1440, 615, 285, "8"},
+    {"Label11", "Frame1", K::Label, 1650, 1470, 495, 255, "dBm"},
+    {"Label3", "Frame1", K::Label, 120, 1830, 795, 255, "Harmonics"},
+    {"cboLOHar", "Frame1", K::Combo, 960, 1800, 615, 345, ""},
+    {"Label23", "Frame1", K::Label, 1650, 1830, 495, 255, "xN"},
+
+    // RF input
+    {"Frame2", "", K::Frame, 120, 2520, 2175, 2175, "RF Input Parameters", PlainFace},
+    {"Label7", "Frame2", K::Label, 120, 270, 795, 255, "RF Start"},
+    {"txtRFStart", "Frame2", K::Text, 960, 240, 615, 285, "12.5"},
+    {"lblFreq(1)", "Frame2", K::Label, 1650, 270, 495, 255, "GHz"},
+    {"Label8", "Frame2", K::Label, 120, 630, 795, 255, "RF Stop"},
+    {"txtRFStop", "Frame2", K::Text, 960, 600, 615, 285, "16.5"},
+    {"lblFreq(2)", "Frame2", K::Label, 1650, 630, 495, 255, "GHz"},
+    {"Label9", "Frame2", K::Label, 120, 990, 795, 255, "Steps"},
+    {"cboSteps", "Frame2", K::Combo, 960, 960, 615, 345, ""},
+    {"Label13", "Frame2", K::Label, 120, 1350, 795, 255, "RF Power"},
+    {"txtRFPower", "Frame2", K::Text, 960, 1320, 615, 285, "-5.0"},
+    {"Label24", "Frame2", K::Label, 1650, 1350, 495, 255, "dBm"},
+    {"Label10", "Frame2", K::Label, 120, 1710, 795, 255, "Harmonics"},
+    {"Label38", "Frame2", K::Label, 1650, 1710, 495, 255, "xM"},
+    // Sits on the form over the RF frame, beside its "Harmonics" caption.
+    {"cboRFHar", "", K::Combo, 1080, 4200, 615, 345, ""},
+
+    // IF band and markers
+    {"Frame3(0)", "", K::Frame, 120, 4800, 2175, 1815, "Spectrum Analyzer", PlainFace},
+    {"Label14", "Frame3(0)", K::Label, 120, 270, 795, 255, "Start"},
+    {"txtIFStart", "Frame3(0)", K::Text, 960, 240, 615, 285, "30"},
+    {"lblFreq(3)", "Frame3(0)", K::Label, 1650, 270, 495, 255, "GHz"},
+    {"Label21", "Frame3(0)", K::Label, 120, 630, 795, 255, "Marker 1"},
+    {"txtMarker1", "Frame3(0)", K::Text, 960, 600, 615, 285, "37"},
+    {"lblFreq(4)", "Frame3(0)", K::Label, 1650, 630, 495, 255, "GHz"},
+    {"Label22", "Frame3(0)", K::Label, 120, 990, 795, 255, "Marker 2"},
+    {"txtMarker2", "Frame3(0)", K::Text, 960, 960, 615, 285, "40"},
+    {"lblFreq(5)", "Frame3(0)", K::Label, 1650, 990, 495, 255, "GHz"},
+    {"Label15", "Frame3(0)", K::Label, 120, 1350, 795, 255, "Stop"},
+    {"txtIFStop", "Frame3(0)", K::Text, 960, 1320, 615, 285, "50"},
+    {"lblFreq(6)", "Frame3(0)", K::Label, 1650, 1350, 495, 255, "GHz"},
+
+    // Solve and replay
+    {"cmdCalculate", "", K::Button, 120, 6720, 2175, 615, "Solve  Matrix"},
+    {"cmdSweep", "", K::Button, 120, 7320, 2175, 615, "Sweep ", Disabled},
+    {"chkSingle", "", K::Check, 240, 8040, 855, 255, "1 Sweep", Checked},
+    {"chkSUMONLY", "", K::Check, 1320, 8040, 855, 375, "Calculate SUM ONLY"},
+    {"lblWorking2", "", K::Label, 1320, 8400, 585, 195, "Label4", Hidden},
+    {"Label20", "", K::Label, 240, 8640, 735, 255, "Swp Speed"},
+    {"cboSweepSpeed", "", K::Combo, 240, 8880, 855, 345, ""},
+    {"Frame5", "", K::Frame, 1200, 8640, 855, 615, "SingleStep"},
+    {"cmdSTEPBACK", "Frame5", K::Button, 120, 240, 255, 255, "-", Disabled},
+    {"cmdSingleStep", "Frame5", K::Button, 480, 240, 255, 255, "+"},
+
+    // Analyzer and its read-outs
+    {"Frame4", "", K::Panel, 3240, 240, 7215, 4335, "Spectrum Analyzer", PlainFace},
+    {"lblIfDispLo", "", K::Label, 3240, 4680, 495, 255, "30"},
+    {"lblDisIFHI", "", K::Label, 9960, 4680, 495, 255, "50"},
+    {"Label34", "", K::Label, 5760, 5040, 600, 240, "RF Input"},
+    {"txtRFDisFreq", "", K::Text, 6360, 5040, 975, 240, "FREQUENCY", ReadOnly},
+    {"Label35", "", K::Label, 2880, 5160, 1260, 225, " Blue = Sum Spurs  "},
+    {"Label36", "", K::Label, 4080, 5160, 1305, 225, "  Green = Diff. Spurs "},
+    {"lblWorking4", "", K::Label, 7920, 5160, 1320, 225, "Actual LO Frequency"},
+    {"lblWorking3", "", K::Label, 9360, 5160, 1095, 255, "Tracking LO"},
+    {"gridSpurs", "", K::Grid, 2880, 5400, 7695, 2775, ""},
+
+    // Banner, project text and the hidden file lists
+    {"Logo", "", K::Picture, 2520, 8400, 6750, 930, ""},
+    {"txtProject", "Logo", K::Text, 0, 0, 6735, 855, "Project Info", Hidden},
+    {"chkProject", "", K::Check, 9480, 8760, 1335, 375, "Project Name "},
+    {"FileMixer", "", K::FileList, 2520, 120, 3375, 4410, "", Hidden},
+    {"FileErase", "", K::FileList, 2520, 120, 3375, 4410, "", Hidden},
+});
+
+} // namespace
+
+std::span<const ControlSpec> mainWindowLayout() { return kLayout; }
+
+} // namespace kestrel::ui

@@ -1,0 +1,308 @@
+#include "ui/frmKestrel.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <array>
+#include <cmath>
+
+#include "engine/DesignConstants.h"
+#include "engine/GridFill.h"
+#include "engine/NumberText.h"
+#include "ui/Banner.h"
+#include "ui/FocusEvents.h"
+#include "ui/MainLayout.h"
+#include "ui/MessageBoxes.h"
+#include "ui/SpurGrid.h"
+#include "ui/frmMixer.h"
+
+using namespace kestrel;
+
+namespace {
+
+const QString kCaption = QStringLiteral("Kestrel II Spurious Analysis    Version 3.2");
+constexpr int kUnitLabels = 7;
+
+struct MenuSpec {
+    const char* name;
+    const char* caption;
+    const char* parent; // nullptr: on the menu bar
+    bool submenu;
+};
+
+constexpr std::array<MenuSpec, 13> kMenus = {{
+    {"mnuFile", "&File", nullptr, true},
+    {"mnuSave", "&Save", "mnuFile", false},
+    {"mnuLoad", "&Load", "mnuFile", false},
+    {"mnuDelete", "&Delete", "mnuFile", false},
+    {"mnuPrint", "&Print Scr", nullptr, false},
+    {"mnuOptions", "&Options", nullptr, true},
+    {"mnuFreqUnits", "&Frequency Units", "mnuOptions", true},
+    {"mnuGHz", "&GHz", "mnuFreqUnits", false},
+    {"mnuMHz", "&MHz", "mnuFreqUnits", false},
+    {"mnuKHz", "&KHz", "mnuFreqUnits", false},
+    {"mnuMixer", "&Mixer Parameters", "mnuOptions", false},
+    {"mnuAboutKestrel", "&About", nullptr, false},
+    {"mnuKstHelp", "&Help", nullptr, false},
+}};
+
+QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+std::string text(const QLineEdit* e) { return e->text().toStdString(); }
+
+} // namespace
+
+template <class T> T* frmKestrel::control(const char* name) const {
+    T* w = qobject_cast<T*>(controls_.value(QLatin1String(name)));
+    Q_ASSERT(w);
+    return w;
+}
+
+frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
+    setObjectName(QStringLiteral("frmKestrel"));
+    setWindowTitle(kCaption);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(ui::twipsToPixels(0, 0, ui::kClientWidth, ui::kClientHeight).size());
+    setCentralWidget(client);
+    controls_ = ui::buildControls(client, ui::mainWindowLayout());
+    buildMenus();
+
+    auto* logo = control<QLabel>("Logo");
+    logo->setPixmap(ui::makeBanner(logo->size()));
+
+    txtRFPower_ = control<QLineEdit>("txtRFPower");
+    txtRFDisFreq_ = control<QLineEdit>("txtRFDisFreq");
+    txtLoOffset_ = control<QLineEdit>("txtLoOffset");
+    cmdCalculate_ = control<QPushButton>("cmdCalculate");
+    lblWorking2_ = control<QLabel>("lblWorking2");
+    lblWorking3_ = control<QLabel>("lblWorking3");
+    lblWorking4_ = control<QLabel>("lblWorking4");
+    chkOffset_ = control<QCheckBox>("chkOffset");
+    chkSUMONLY_ = control<QCheckBox>("chkSUMONLY");
+    grid_ = std::make_unique<ui::SpurGrid>(control<QTableWidget>("gridSpurs"));
+
+    // Legend: white text on the colours of the two spur families.
+    const auto legend = [this](const char* name, QColor background) {
+        auto* label = control<QLabel>(name);
+        label->setAutoFillBackground(true);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::Window, background);
+        pal.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(pal);
+    };
+    legend("Label35", QColor(0, 0, 128));
+    legend("Label36", QColor(0, 128, 0));
+    QPalette grey = txtRFDisFreq_->palette();
+    grey.setColor(QPalette::Base, grey.color(QPalette::Button));
+    txtRFDisFreq_->setPalette(grey);
+
+    focus_ = new ui::FocusEvents(this);
+    focus_->onGotFocus(cmdCalculate_, [this] { cmdCalculate_GotFocus(); });
+    focus_->onLostFocus(txtRFPower_, [this] { txtRFPower_LostFocus(); });
+    connect(cmdCalculate_, &QPushButton::clicked, this, &frmKestrel::cmdCalculate_Click);
+    // Setting the box from the program switches the mode too.
+    connect(chkOffset_, &QCheckBox::toggled, this, &frmKestrel::chkOffset_Click);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+
+    Form_Load();
+}
+
+frmKestrel::~frmKestrel() { Form_Unload(); }
+
+void frmKestrel::buildMenus() {
+    QHash<QString, QMenu*> menus;
+    for (const MenuSpec& spec : kMenus) {
+        QMenu* parent = spec.parent ? menus.value(QLatin1String(spec.parent)) : nullptr;
+        const QString caption = QLatin1String(spec.caption);
+        QAction* action = nullptr;
+        if (spec.submenu) {
+            QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+            menus.insert(QLatin1String(spec.name), menu);
+            action = menu->menuAction();
+        } else {
+            action = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
+        }
+        action->setObjectName(QLatin1String(spec.name));
+    }
+    const auto on = [this](const char* name, void (frmKestrel::*handler)()) {
+        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this, handler);
+    };
+    on("mnuGHz", &frmKestrel::mnuGHz_Click);
+    on("mnuMHz", &frmKestrel::mnuMHz_Click);
+    on("mnuKHz", &frmKestrel::mnuKHz_Click);
+}
+
+void frmKestrel::Form_Load() {
+    helpFile_ = QStringLiteral("KESTRELII.HLP");
+
+    // Centred on the screen as computed, even where that is off-screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->geometry();
+        const QSize outer = frameGeometry().size();
+        move(s.x() + (s.width() - outer.width()) / 2, s.y() + (s.height() - outer.height()) / 2);
+    }
+
+    mixer_ = std::make_unique<frmMixer>();
+    state_.ConvLoss = toSingleStrict(text(mixer_->txtConversionLoss())).value_or(0);
+    state_.LOIsolation = toSingleStrict(text(mixer_->txtLOIsolation())).value_or(0);
+
+    freqUnit_ = qstr(kInitialUnit);
+
+    for (const ListSpec& list : kLists) {
+        auto* box = control<QComboBox>(list.name.data());
+        for (int i = 0; i < list.count; ++i) box->addItem(qstr(list.items[i]));
+        box->setCurrentText(qstr(list.initialText));
+    }
+
+    grid_->prepare();
+    control<QPushButton>("cmdSingleStep")->setEnabled(false);
+}
+
+void frmKestrel::Form_Unload() {
+    if (mixer_) mixer_->close();
+}
+
+void frmKestrel::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmKestrel::selectUnit(const QString& unit) {
+    freqUnit_ = unit;
+    for (int i = 0; i < kUnitLabels; ++i)
+        control<QLabel>(QStringLiteral("lblFreq(%1)").arg(i).toLatin1().constData())->setText(unit);
+}
+
+void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
+void frmKestrel::mnuMHz_Click() { selectUnit(QStringLiteral("MHz")); }
+void frmKestrel::mnuKHz_Click() { selectUnit(QStringLiteral("KHz")); }
+
+void frmKestrel::cmdCalculate_GotFocus() {
+    control<QLabel>("lblIfDispLo")->setText(control<QLineEdit>("txtIFStart")->text());
+    control<QLabel>("lblDisIFHI")->setText(control<QLineEdit>("txtIFStop")->text());
+}
+
+void frmKestrel::txtRFPower_LostFocus() {
+    // The spur levels follow the powers; nothing to update until they are drawn.
+}
+
+void frmKestrel::chkOffset_Click() {
+    // Fixed LO frequency or tracking offset: the two fields share one place.
+    const bool tracking = chkOffset_->isChecked();
+    control<QLabel>("lblOffsetInst")->setVisible(tracking);
+    txtLoOffset_->setVisible(tracking);
+    control<QLineEdit>("txtLOFreq")->setVisible(!tracking);
+}
+
+void frmKestrel::setReplayEnabled(bool enabled) {
+    for (const char* name : {"cmdSweep", "cmdSingleStep", "cmdSTEPBACK"})
+        control<QPushButton>(name)->setEnabled(enabled);
+}
+
+std::optional<SolveInput> frmKestrel::readSolveInput() {
+    bool ok = true;
+    const auto refuse = [&](QWidget* field) {
+        if (!ok) return;
+        ok = false;
+        ui::showNumericCheck(this);
+        // The LO field hidden behind the tracking offset can only be reached
+        // through the box that switches the mode back.
+        (field->isHidden() ? chkOffset_ : field)->setFocus(Qt::OtherFocusReason);
+    };
+    // Every frequency ends up in single precision, so each must fit one.
+    const auto strictSingle = [&](const char* name) -> float {
+        auto* field = control<QLineEdit>(name);
+        const auto v = toSingleStrict(text(field));
+        if (!v) refuse(field);
+        return v.value_or(0);
+    };
+    const auto strictDouble = [&](const char* name) -> double {
+        auto* field = control<QLineEdit>(name);
+        strictSingle(name);
+        return toDoubleStrict(text(field)).value_or(0);
+    };
+    const auto listValue = [&](const char* name) -> std::int16_t {
+        auto* box = control<QComboBox>(name);
+        const auto v = toInt16HalfEven(box->currentText().toStdString());
+        if (!v) refuse(box);
+        return v.value_or(0);
+    };
+
+    SolveInput in;
+    in.rfStart = strictDouble("txtRFStart");
+    in.rfStop = strictDouble("txtRFStop");
+    in.numSteps = listValue("cboSteps");
+    in.loFreq = strictSingle("txtLOFreq");
+    in.ifStart = strictSingle("txtIFStart");
+    in.ifStop = strictSingle("txtIFStop");
+    in.trackingLO = chkOffset_->isChecked();
+    if (in.trackingLO) {
+        // A leading number that no single can hold would poison every step.
+        if (std::isinf(static_cast<float>(leadingNumber(text(txtLoOffset_))))) refuse(txtLoOffset_);
+        in.loOffset = [this] { return leadingNumber(text(txtLoOffset_)); };
+    }
+    in.mMax = listValue("cboLOHar");
+    in.nMax = listValue("cboRFHar");
+    if (!ok) return std::nullopt;
+    return in;
+}
+
+void frmKestrel::cmdCalculate_Click() {
+    const std::optional<SolveInput> in = readSolveInput();
+    if (!in) return; // refused before anything changed
+
+    lblWorking4_->hide();
+
+    // Through the RF power field and back, as the user would: its leave
+    // handling refreshes the spur levels, the button's got-focus the edges.
+    focus_->setSuppressed(true);
+    txtRFPower_->setFocus(Qt::OtherFocusReason);
+    focus_->setSuppressed(false);
+    txtRFPower_LostFocus();
+    focus_->setSuppressed(true);
+    cmdCalculate_->setFocus(Qt::OtherFocusReason);
+    focus_->setSuppressed(false);
+    cmdCalculate_GotFocus();
+
+    grid_->clearForSolve();
+    grid_->paintGreyCells();
+    txtRFDisFreq_->setText(QString());
+
+    solveSpurMatrix(*in, state_, *matrix_);
+    lblWorking3_->hide();
+    lblWorking4_->hide();
+
+    grid_->writeHeaders(in->mMax, in->nMax);
+    GridFillInput fill;
+    fill.numSteps = state_.NumSteps;
+    fill.mMax = in->mMax;
+    fill.nMax = in->nMax;
+    fill.ifStart = state_.IFStart;
+    fill.ifStop = state_.IFStop;
+    fill.sumOnly = chkSUMONLY_->isChecked();
+    grid_->apply(fillSpurGrid(*matrix_, fill, grid_->inks()));
+
+    // Progress: the RF of each step, repainting only the small label.
+    for (int s = 0; s <= lastSolvedStep(state_); ++s) {
+        const QString rf = QString::fromStdString(shortText(matrix_->RFFreq(s))) +
+                           QLatin1Char(' ') + freqUnit_;
+        txtRFDisFreq_->setText(rf);
+        lblWorking2_->setText(QString());
+        lblWorking2_->setText(rf);
+        lblWorking2_->show();
+        lblWorking2_->repaint();
+    }
+
+    lblWorking2_->hide();
+    setReplayEnabled(true);
+}
