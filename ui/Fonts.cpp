@@ -19,7 +19,7 @@ void registerSubstitutes() {
 QFont narrowFont() {
     registerSubstitutes();
     QFont f("Arial Narrow");
-    f.setPointSizeF(9);
+    f.setPointSizeF(8.25);
     return f;
 }
 

@@ -12,6 +12,7 @@
 
 #include "display/AnalyzerPanel.h"
 #include "ui/Fonts.h"
+#include "ui/WrapCheckBox.h"
 
 namespace kestrel::ui {
 namespace {
@@ -36,7 +37,8 @@ QWidget* create(const ControlSpec& spec, QWidget* parent) {
     }
     case Kind::Combo: return new QComboBox(parent);
     case Kind::Check: {
-        auto* box = new QCheckBox(caption, parent);
+        QCheckBox* box = (spec.flags & WordWrap) ? new WrapCheckBox(caption, parent)
+                                                 : new QCheckBox(caption, parent);
         box->setChecked(spec.flags & Checked);
         return box;
     }

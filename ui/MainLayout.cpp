@@ -64,7 +64,7 @@ constexpr std::array kLayout = std::to_array<ControlSpec>({
     {"cmdCalculate", "", K::Button, 120, 6720, 2175, 615, "Solve  Matrix"},
     {"cmdSweep", "", K::Button, 120, 7320, 2175, 615, "Sweep ", Disabled},
     {"chkSingle", "", K::Check, 240, 8040, 855, 255, "1 Sweep", Checked},
-    {"chkSUMONLY", "", K::Check, 1320, 8040, 855, 375, "Calculate SUM ONLY"},
+    {"chkSUMONLY", "", K::Check, 1320, 8040, 855, 375, "Calculate SUM ONLY", WordWrap},
     {"lblWorking2", "", K::Label, 1320, 8400, 585, 195, "Label4", Hidden},
     {"Label20", "", K::Label, 240, 8640, 735, 255, "Swp Speed"},
     {"cboSweepSpeed", "", K::Combo, 240, 8880, 855, 345, ""},

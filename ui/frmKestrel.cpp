@@ -83,6 +83,8 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     txtLoOffset_ = control<QLineEdit>("txtLoOffset");
     cmdCalculate_ = control<QPushButton>("cmdCalculate");
     lblWorking2_ = control<QLabel>("lblWorking2");
+    // Opaque, so that its per-step repaint need not paint what lies beneath.
+    lblWorking2_->setAutoFillBackground(true);
     lblWorking3_ = control<QLabel>("lblWorking3");
     lblWorking4_ = control<QLabel>("lblWorking4");
     chkOffset_ = control<QCheckBox>("chkOffset");
@@ -292,7 +294,10 @@ void frmKestrel::cmdCalculate_Click() {
     fill.sumOnly = chkSUMONLY_->isChecked();
     grid_->apply(fillSpurGrid(*matrix_, fill, grid_->inks()));
 
-    // Progress: the RF of each step, repainting only the small label.
+    // Progress: the RF of each step, repainting only the small label. An
+    // immediate repaint also paints whatever else is pending, so the read-out
+    // box beside the grid waits for the end of the solve like the grid does.
+    txtRFDisFreq_->setUpdatesEnabled(false);
     for (int s = 0; s <= lastSolvedStep(state_); ++s) {
         const QString rf = QString::fromStdString(shortText(matrix_->RFFreq(s))) +
                            QLatin1Char(' ') + freqUnit_;
@@ -303,6 +308,7 @@ void frmKestrel::cmdCalculate_Click() {
         lblWorking2_->repaint();
     }
 
+    txtRFDisFreq_->setUpdatesEnabled(true);
     lblWorking2_->hide();
     setReplayEnabled(true);
 }
