@@ -39,9 +39,10 @@ void SpurGrid::prepare() {
             auto* item = new QTableWidgetItem;
             item->setFlags(Qt::ItemIsEnabled);
             item->setTextAlignment(Qt::AlignCenter);
-            // Header cells look fixed; data cells show the window colour
-            // until the first solve paints them white.
-            item->setBackground((r == 0 || c == 0) ? buttonFace() : window);
+            // Header cells get a fixed-cell grey of their own, darker than the
+            // button-face data cells; data cells show the window colour until
+            // the first solve paints them white.
+            item->setBackground((r == 0 || c == 0) ? buttonFace().darker(112) : window);
             t.setItem(r, c, item);
         }
     }

@@ -152,7 +152,10 @@ TEST_F(Startup, GridIsPreparedWithGreyCellsAndNoHeaders) {
             QTableWidgetItem* item = grid->item(r, c);
             ASSERT_NE(item, nullptr);
             EXPECT_EQ(item->text(), "") << r << "," << c;
-            if (r == 0 || c == 0) continue;
+            if (r == 0 || c == 0) {
+                EXPECT_NE(item->background().color(), face) << "header " << r << "," << c;
+                continue;
+            }
             const int m = c - 1, n = r - 1;
             const bool expectGrey = (m == 0 && n == 0) || (m == 7 && n >= 5 && n <= 8) ||
                                     (m == 8 && n >= 1 && n <= 8) || (m >= 9 && m <= 10 && n <= 8);
