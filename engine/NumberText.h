@@ -2,7 +2,9 @@
 // Every conversion between field texts and numbers, in one place. The decimal
 // separator is always ".", whatever the locale.
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +28,22 @@ std::optional<std::int16_t> toInt16HalfEven(std::string_view text);
 // skipped); 0 when there is none. Trailing characters are ignored. A number
 // too large for a double gives an infinity of its sign.
 double leadingNumber(std::string_view text);
+
+// A double rounded to single precision as IEEE arithmetic does it: beyond the
+// largest single it gives an infinity of its sign (a plain cast would be
+// undefined there).
+// Inline: it sits in the solve's innermost loop.
+inline float toSingle(double value) {
+    constexpr double maxSingle = std::numeric_limits<float>::max();
+    if (!(std::fabs(value) > maxSingle)) [[likely]] // NaN too
+        return static_cast<float>(value);
+    // Up to half a unit in the last place above the largest single still
+    // rounds down to it; from there on the result is infinite.
+    const double limit = maxSingle + 0x1p103;
+    const float big = std::fabs(value) < limit ? std::numeric_limits<float>::max()
+                                               : std::numeric_limits<float>::infinity();
+    return value < 0 ? -big : big;
+}
 
 // General text of a single-precision value: up to 7 significant digits, no
 // trailing zeros, exponent form from 1E+07 up ("1.234568E+07").

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+#include "engine/NumberText.h"
 
 namespace kestrel {
 
@@ -12,7 +15,7 @@ int lastSolvedStep(const WorkingState& state) {
 void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matrix) {
     state.NumSteps = in.numSteps;
     if (state.NumSteps != 0)
-        state.RFStepSize = static_cast<float>((in.rfStop - in.rfStart) / state.NumSteps);
+        state.RFStepSize = toSingle((in.rfStop - in.rfStart) / state.NumSteps);
     if (state.NumSteps < 1) state.RFStepSize = 0;
     state.LOFreq = in.loFreq;
     state.IFStart = in.ifStart;
@@ -22,23 +25,33 @@ void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matr
     const int nMax = std::clamp(in.nMax, -1, kMaxOrder);
     const int last = lastSolvedStep(state);
     for (int s = 0; s <= last; ++s) {
-        const float rf = static_cast<float>(in.rfStart + s * static_cast<double>(state.RFStepSize));
+        const float rf = toSingle(in.rfStart + s * static_cast<double>(state.RFStepSize));
         matrix.RFFreq(s) = rf;
         float lo = state.LOFreq;
         if (in.trackingLO) {
             const double offset = in.loOffset ? in.loOffset() : 0.0;
-            lo = static_cast<float>(rf + offset);
+            lo = toSingle(rf + offset);
             matrix.TrackLOFreq(s) = lo;
         }
-        // Products are formed in double and stored as single.
-        for (int m = 0; m <= mMax; ++m) {
-            const double mLO = m * static_cast<double>(lo);
-            for (int n = 0; n <= nMax; ++n) {
-                const double nRF = n * static_cast<double>(rf);
-                matrix.SumSpur(s, m, n) = static_cast<float>(nRF + mLO);
-                matrix.DiffSpur(s, m, n) = static_cast<float>(std::fabs(nRF - mLO));
+        // Products are formed in double and stored as single. Where none can
+        // exceed the largest single a plain conversion is exact IEEE rounding;
+        // otherwise the saturating one keeps the result defined.
+        const auto fillStep = [&](auto store) {
+            for (int m = 0; m <= mMax; ++m) {
+                const double mLO = m * static_cast<double>(lo);
+                for (int n = 0; n <= nMax; ++n) {
+                    const double nRF = n * static_cast<double>(rf);
+                    matrix.SumSpur(s, m, n) = store(nRF + mLO);
+                    matrix.DiffSpur(s, m, n) = store(std::fabs(nRF - mLO));
+                }
             }
-        }
+        };
+        const double bound = nMax * std::fabs(static_cast<double>(rf)) +
+                             mMax * std::fabs(static_cast<double>(lo));
+        if (bound <= std::numeric_limits<float>::max())
+            fillStep([](double v) { return static_cast<float>(v); });
+        else
+            fillStep([](double v) { return toSingle(v); });
     }
 }
 

@@ -250,7 +250,7 @@ std::optional<SolveInput> frmKestrel::readSolveInput() {
     in.trackingLO = chkOffset_->isChecked();
     if (in.trackingLO) {
         // A leading number that no single can hold would poison every step.
-        if (std::isinf(static_cast<float>(leadingNumber(text(txtLoOffset_))))) refuse(txtLoOffset_);
+        if (std::isinf(toSingle(leadingNumber(text(txtLoOffset_))))) refuse(txtLoOffset_);
         in.loOffset = [this] { return leadingNumber(text(txtLoOffset_)); };
     }
     in.mMax = listValue("cboLOHar");

@@ -77,6 +77,17 @@ TEST(NumericConversions, SingleIsRoundedStraightFromTheText) {
     EXPECT_EQ(toSingleStrict("3.4028235e38"), FLT_MAX);
 }
 
+TEST(NumericConversions, DoubleToSingleSaturatesLikeIEEE) {
+    const float inf = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(toSingle(0.4), 0.4f);
+    EXPECT_EQ(toSingle(double(FLT_MAX)), FLT_MAX);
+    EXPECT_EQ(toSingle(double(FLT_MAX) + std::ldexp(1.0, 102)), FLT_MAX); // rounds down
+    EXPECT_EQ(toSingle(double(FLT_MAX) + std::ldexp(1.0, 103)), inf);     // tie goes to even
+    EXPECT_EQ(toSingle(1e39), inf);
+    EXPECT_EQ(toSingle(-1e39), -inf);
+    EXPECT_TRUE(std::isnan(toSingle(std::nan(""))));
+}
+
 struct IntCase {
     const char* text;
     std::optional<std::int16_t> value;

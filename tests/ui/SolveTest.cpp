@@ -218,6 +218,8 @@ TEST_F(Solve, VariedDesignsMatchTheReference) {
         {"0", "0", "5", "0", "0", "0", "4", "4", false},
         {"100", "50", "20", "70", "0", "300", "7", "7", true},
         {"12.5", "16.5", "25", "24", "40.125", "40.125", "8", "8", false},
+        // Products beyond the largest single are infinite and never in band.
+        {"3e38", "-3e38", "5", "3e38", "0", "1e38", "10", "8", false},
     };
     for (const Design& d : designs) {
         const auto before = currentInks();
