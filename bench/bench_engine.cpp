@@ -5,21 +5,16 @@
 
 #include "engine/GridFill.h"
 #include "engine/SpurSolver.h"
+#include "tests/support/Designs.h"
 
 using namespace kestrel;
 
 namespace {
 
 SolveInput largest() {
-    SolveInput in;
-    in.rfStart = 12.5;
-    in.rfStop = 16.5;
+    SolveInput in = reference::initialDesign();
     in.numSteps = 100;
-    in.loFreq = 24;
-    in.ifStart = 30;
-    in.ifStop = 50;
     in.mMax = 10;
-    in.nMax = 8;
     return in;
 }
 

@@ -6,6 +6,7 @@
 #include "engine/GridFill.h"
 #include "engine/NumberText.h"
 #include "engine/SpurSolver.h"
+#include "tests/support/Designs.h"
 #include "tests/support/ReferenceFill.h"
 
 using namespace kestrel;
@@ -78,16 +79,7 @@ struct Fixture {
 
 TEST(GridFill, DefaultDesignKnownCells) {
     Fixture f;
-    SolveInput in;
-    in.rfStart = 12.5;
-    in.rfStop = 16.5;
-    in.numSteps = 10;
-    in.loFreq = 24;
-    in.ifStart = 30;
-    in.ifStop = 50;
-    in.mMax = 8;
-    in.nMax = 8;
-    solveSpurMatrix(in, f.state, *f.mx);
+    solveSpurMatrix(reference::initialDesign(), f.state, *f.mx);
     const GridCells g = fillSpurGrid(*f.mx, {10, 8, 8, 30, 50, false}, Inks{});
     EXPECT_EQ(g.text[GridCells::index(1, 1)], "40.50");
     EXPECT_EQ(g.ink[GridCells::index(1, 1)], kSumInk);

@@ -3,23 +3,13 @@
 #include <memory>
 
 #include "engine/SpurSolver.h"
+#include "tests/support/Designs.h"
 
 using namespace kestrel;
 
 namespace {
 
-SolveInput defaults() {
-    SolveInput in;
-    in.rfStart = 12.5;
-    in.rfStop = 16.5;
-    in.numSteps = 10;
-    in.loFreq = 24;
-    in.ifStart = 30;
-    in.ifStop = 50;
-    in.mMax = 8;
-    in.nMax = 8;
-    return in;
-}
+using reference::initialDesign;
 
 struct Solved {
     WorkingState state;
@@ -29,7 +19,7 @@ struct Solved {
 
 TEST(SpurSolver, DefaultDesign) {
     Solved s;
-    s.solve(defaults());
+    s.solve(initialDesign());
     EXPECT_EQ(s.state.NumSteps, 10);
     EXPECT_EQ(s.state.RFStepSize, 0.4f);
     EXPECT_EQ(s.state.LOFreq, 24.f);
@@ -55,7 +45,7 @@ TEST(SpurSolver, StepCountEdges) {
     };
     for (const Case c : {Case{0, 0.f, 0}, Case{-5, 0.f, -1}, Case{1, 4.f, 1}, Case{100, 0.04f, 100}}) {
         Solved s;
-        SolveInput in = defaults();
+        SolveInput in = initialDesign();
         in.numSteps = c.steps;
         s.solve(in);
         EXPECT_EQ(s.state.NumSteps, c.steps);
@@ -68,7 +58,7 @@ TEST(SpurSolver, StepCountEdges) {
 
 TEST(SpurSolver, RFStopBelowStartStepsDownwards) {
     Solved s;
-    SolveInput in = defaults();
+    SolveInput in = initialDesign();
     in.rfStart = 16.5;
     in.rfStop = 12.5;
     s.solve(in);
@@ -80,7 +70,7 @@ TEST(SpurSolver, RFStopBelowStartStepsDownwards) {
 
 TEST(SpurSolver, TrackingLOReadsTheOffsetAtEveryStep) {
     Solved s;
-    SolveInput in = defaults();
+    SolveInput in = initialDesign();
     in.trackingLO = true;
     int reads = 0;
     in.loOffset = [&] { ++reads; return 38.5; };
@@ -102,18 +92,18 @@ TEST(SpurSolver, TrackingLOReadsTheOffsetAtEveryStep) {
 
 TEST(SpurSolver, FixedLOSolveKeepsTheTrackingTable) {
     Solved s;
-    SolveInput in = defaults();
+    SolveInput in = initialDesign();
     in.trackingLO = true;
     in.loOffset = [] { return 38.5; };
     s.solve(in);
-    s.solve(defaults());
+    s.solve(initialDesign());
     EXPECT_EQ(s.matrix->TrackLOFreq(0), 51.f);
     EXPECT_EQ(s.matrix->SumSpur(0, 1, 1), 36.5f);
 }
 
 TEST(SpurSolver, EntriesOutsideASmallerSolveKeepEarlierValues) {
     Solved s;
-    SolveInput big = defaults();
+    SolveInput big = initialDesign();
     big.numSteps = 100;
     big.mMax = 10;
     s.solve(big);
@@ -121,7 +111,7 @@ TEST(SpurSolver, EntriesOutsideASmallerSolveKeepEarlierValues) {
     const float order10 = s.matrix->SumSpur(3, 10, 8);
     const float n3 = s.matrix->SumSpur(3, 3, 3);
 
-    SolveInput small = defaults();
+    SolveInput small = initialDesign();
     small.numSteps = 5;
     small.mMax = 3;
     small.nMax = 2;
@@ -137,7 +127,7 @@ TEST(SpurSolver, EntriesOutsideASmallerSolveKeepEarlierValues) {
 
 TEST(SpurSolver, ProductsAreRoundedOnceFromDouble) {
     Solved s;
-    SolveInput in = defaults();
+    SolveInput in = initialDesign();
     in.rfStart = 1.1;
     in.loFreq = 3.3f;
     in.numSteps = 0;
