@@ -123,6 +123,26 @@ TEST_F(Solve, EdgeLabelsFollowTheFieldsAsTyped) {
     EXPECT_EQ(w.workingState().IFStart, 31.f);
 }
 
+TEST_F(Solve, EdgeLabelsFollowWhenTheUserMovesOntoTheButton) {
+    showAndActivate(&w);
+    child<QLineEdit>(&w, "txtIFStart")->setFocus(Qt::OtherFocusReason);
+    set("txtIFStart", "33");
+    child<QPushButton>(&w, "cmdCalculate")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(child<QLabel>(&w, "lblIfDispLo")->text(), "33");
+    EXPECT_EQ(w.workingState().IFStart, 0.f) << "the axis waits for a solve";
+}
+
+TEST_F(Solve, LockingTheLOSwapsFrequencyForOffset) {
+    check("chkOffset", true);
+    EXPECT_TRUE(child<QLineEdit>(&w, "txtLOFreq")->isHidden());
+    EXPECT_FALSE(child<QLineEdit>(&w, "txtLoOffset")->isHidden());
+    EXPECT_FALSE(child<QLabel>(&w, "lblOffsetInst")->isHidden());
+    check("chkOffset", false);
+    EXPECT_FALSE(child<QLineEdit>(&w, "txtLOFreq")->isHidden());
+    EXPECT_TRUE(child<QLineEdit>(&w, "txtLoOffset")->isHidden());
+    EXPECT_EQ(child<QLineEdit>(&w, "txtLoOffset")->text(), "38.5");
+}
+
 TEST_F(Solve, NewUnitShowsInTheReadout) {
     child<QAction>(&w, "mnuMHz")->trigger();
     solve();
