@@ -2,6 +2,13 @@
 
 namespace kestrel::ui {
 
+namespace {
+std::function<void()>& helpOpener() {
+    static std::function<void()> open;
+    return open;
+}
+} // namespace
+
 QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         const QString& title, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
@@ -14,6 +21,23 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
 void showNumericCheck(QWidget* parent) {
     showMessage(parent, QStringLiteral("Please Use Numeric Values Only"),
                 QStringLiteral("Numeric Check"), QMessageBox::Critical);
+}
+
+QString quickHelpPrompt(const QString& text, const QString& tutorial) {
+    if (tutorial.isEmpty()) return text;
+    return text + QStringLiteral("\r\n\r\n\r\n") + tutorial;
+}
+
+void showQuickHelp(QWidget* parent, const QString& text, const QString& tutorial) {
+    const auto answer = showMessage(parent, quickHelpPrompt(text, tutorial), QStringLiteral("QwkHelp"),
+                                    QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Help);
+    if (answer == QMessageBox::Help) openHelp();
+}
+
+void setHelpOpener(std::function<void()> open) { helpOpener() = std::move(open); }
+
+void openHelp() {
+    if (helpOpener()) helpOpener()();
 }
 
 } // namespace kestrel::ui

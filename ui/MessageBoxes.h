@@ -2,6 +2,7 @@
 // The program's message boxes: real modal QMessageBoxes with fixed texts.
 
 #include <QMessageBox>
+#include <functional>
 
 namespace kestrel::ui {
 
@@ -13,5 +14,15 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
 
 // "Please Use Numeric Values Only", the error every numeric check shows.
 void showNumericCheck(QWidget* parent);
+
+// Quick help: the text, three CR LF pairs and the tutorial line (when there
+// is one), title "QwkHelp", no icon, Ok and Help.
+QString quickHelpPrompt(const QString& text, const QString& tutorial);
+void showQuickHelp(QWidget* parent, const QString& text, const QString& tutorial);
+
+// What the Help button of a quick-help box opens. Until the help viewer is
+// wired in, Help just closes the box.
+void setHelpOpener(std::function<void()> open);
+void openHelp();
 
 } // namespace kestrel::ui
