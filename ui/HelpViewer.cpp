@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/WindowCentring.h"
+
 namespace kestrel::ui {
 
 QStringList helpFileCandidates(const QString& fileName) {
@@ -34,8 +36,11 @@ HelpViewer::HelpViewer(QString path, QWidget* parent)
 }
 
 void HelpViewer::showHelp() {
-    // An open viewer keeps the page the user is reading.
-    if (!isVisible()) load();
+    // An open viewer keeps the page and the place the user chose.
+    if (!isVisible()) {
+        load();
+        centreOnScreen(this);
+    }
     if (isMinimized()) showNormal();
     show();
     raise();
