@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableWidget>
 #include <array>
 #include <cmath>
@@ -19,9 +20,14 @@
 #include "engine/NumberText.h"
 #include "ui/Banner.h"
 #include "ui/FocusEvents.h"
+#include "ui/FormPrinter.h"
+#include "ui/HelpViewer.h"
+#include "ui/QuickHelp.h"
 #include "ui/MainLayout.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SpurGrid.h"
+#include "ui/WindowCentring.h"
+#include "ui/frmAboutKestrel.h"
 #include "ui/frmMixer.h"
 
 using namespace kestrel;
@@ -117,9 +123,13 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     adjustSize();
 
     Form_Load();
+    wireHelpPrintAbout();
 }
 
-frmKestrel::~frmKestrel() { Form_Unload(); }
+frmKestrel::~frmKestrel() {
+    Form_Unload();
+    ui::setHelpOpener(nullptr);
+}
 
 void frmKestrel::buildMenus() {
     QHash<QString, QMenu*> menus;
@@ -142,17 +152,16 @@ void frmKestrel::buildMenus() {
     on("mnuGHz", &frmKestrel::mnuGHz_Click);
     on("mnuMHz", &frmKestrel::mnuMHz_Click);
     on("mnuKHz", &frmKestrel::mnuKHz_Click);
+    on("mnuKstHelp", &frmKestrel::mnuKstHelp_Click);
+    on("mnuPrint", &frmKestrel::mnuPrint_Click);
+    on("mnuAboutKestrel", &frmKestrel::mnuAboutKestrel_Click);
 }
 
 void frmKestrel::Form_Load() {
     helpFile_ = QStringLiteral("KESTRELII.HLP");
 
-    // Centred on the screen as computed, even where that is off-screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move(s.x() + (s.width() - outer.width()) / 2, s.y() + (s.height() - outer.height()) / 2);
-    }
+    // Centred as computed, even where that is off-screen.
+    ui::centreOnScreen(this);
 
     mixer_ = std::make_unique<frmMixer>();
     state_.ConvLoss = toSingleStrict(text(mixer_->txtConversionLoss())).value_or(0);
@@ -172,6 +181,8 @@ void frmKestrel::Form_Load() {
 
 void frmKestrel::Form_Unload() {
     if (mixer_) mixer_->close();
+    if (about_) about_->close();
+    if (helpViewer_) helpViewer_->close();
 }
 
 void frmKestrel::closeEvent(QCloseEvent* event) {
@@ -311,4 +322,23 @@ void frmKestrel::cmdCalculate_Click() {
     txtRFDisFreq_->setUpdatesEnabled(true);
     lblWorking2_->hide();
     setReplayEnabled(true);
+}
+
+// Quick help on the captions, the help file on F1, the Help menu and every
+// quick-help box's Help button, the print and about menu items.
+void frmKestrel::wireHelpPrintAbout() {
+    helpViewer_ = std::make_unique<ui::HelpViewer>(ui::locateHelpFile(helpFile_));
+    ui::setHelpOpener([this] { mnuKstHelp_Click(); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &frmKestrel::mnuKstHelp_Click);
+    (new ui::QuickHelp(this))->attach(this, ui::mainWindowQuickHelp());
+    printer_ = std::make_unique<ui::FormPrinter>();
+}
+
+void frmKestrel::mnuKstHelp_Click() { helpViewer_->showHelp(); }
+void frmKestrel::mnuPrint_Click() { printer_->print(centralWidget(), this); }
+
+void frmKestrel::mnuAboutKestrel_Click() {
+    if (!about_) about_ = std::make_unique<frmAboutKestrel>();
+    about_->showAbout();
 }

@@ -17,10 +17,13 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class frmMixer;
+class frmAboutKestrel;
 
 namespace kestrel::ui {
 class FocusEvents;
 class SpurGrid;
+class HelpViewer;
+class FormPrinter;
 } // namespace kestrel::ui
 
 class frmKestrel : public QMainWindow {
@@ -37,18 +40,23 @@ public:
     void mnuGHz_Click();
     void mnuMHz_Click();
     void mnuKHz_Click();
+    void mnuKstHelp_Click();
+    void mnuPrint_Click();
+    void mnuAboutKestrel_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
     const QString& freqUnit() const { return freqUnit_; }
     const QString& helpFile() const { return helpFile_; }
     frmMixer* mixerWindow() const { return mixer_.get(); }
+    frmAboutKestrel* aboutWindow() const { return about_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
+    void wireHelpPrintAbout();
     void Form_Load();
     void Form_Unload();
     void selectUnit(const QString& unit);
@@ -67,6 +75,9 @@ private:
     std::unique_ptr<frmMixer> mixer_;
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
+    std::unique_ptr<kestrel::ui::HelpViewer> helpViewer_;
+    std::unique_ptr<kestrel::ui::FormPrinter> printer_;
+    std::unique_ptr<frmAboutKestrel> about_;
 
     QLineEdit* txtRFPower_ = nullptr;
     QLineEdit* txtRFDisFreq_ = nullptr;
