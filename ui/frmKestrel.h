@@ -20,6 +20,7 @@ class frmMixer;
 
 namespace kestrel::ui {
 class FocusEvents;
+class SolveInputReader;
 class SpurGrid;
 } // namespace kestrel::ui
 
@@ -52,9 +53,6 @@ private:
     void Form_Load();
     void Form_Unload();
     void selectUnit(const QString& unit);
-    // Reads what a solve needs; on a field that is no number it tells the
-    // user, puts the focus there and gives nothing.
-    std::optional<kestrel::SolveInput> readSolveInput();
     void setReplayEnabled(bool enabled);
 
     template <class T> T* control(const char* name) const;
@@ -66,6 +64,7 @@ private:
     QString helpFile_;
     std::unique_ptr<frmMixer> mixer_;
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
+    std::unique_ptr<kestrel::ui::SolveInputReader> solveInput_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
 
     QLineEdit* txtRFPower_ = nullptr;
