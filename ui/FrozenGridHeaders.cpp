@@ -8,7 +8,8 @@
 
 namespace kestrel::ui {
 
-FrozenGridHeaders::FrozenGridHeaders(QTableView* table) : QObject(table), body_(table) {
+FrozenGridHeaders::FrozenGridHeaders(QTableView* table)
+    : QObject(table), body_(table), viewport_(table->viewport()) {
     body_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     body_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 
@@ -34,7 +35,7 @@ FrozenGridHeaders::FrozenGridHeaders(QTableView* table) : QObject(table), body_(
     connect(body_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { revealCurrent(current); });
 
-    body_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     layoutOverlays();
 }
 
@@ -79,7 +80,7 @@ void FrozenGridHeaders::copySectionSizes() {
 }
 
 void FrozenGridHeaders::layoutOverlays() {
-    const QRect vp = body_->viewport()->geometry();
+    const QRect vp = viewport_->geometry();
     const int h = qMin(body_->rowHeight(0), vp.height());
     const int w = qMin(body_->columnWidth(0), vp.width());
     row_->setGeometry(vp.x(), vp.y(), vp.width(), h);
@@ -106,12 +107,14 @@ void FrozenGridHeaders::revealCurrent(const QModelIndex& current) {
 }
 
 bool FrozenGridHeaders::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == body_->viewport()) {
+    // The viewport outlives the table's own destructors: compare it without
+    // calling into the table.
+    if (watched == viewport_) {
         if (event->type() == QEvent::Resize || event->type() == QEvent::Move) layoutOverlays();
         return false;
     }
     if (event->type() == QEvent::Wheel) {
-        QCoreApplication::sendEvent(body_->viewport(), event);
+        QCoreApplication::sendEvent(viewport_, event);
         return true;
     }
     return false;

@@ -9,6 +9,7 @@
 
 class QModelIndex;
 class QTableView;
+class QWidget;
 
 namespace kestrel::ui {
 
@@ -29,6 +30,7 @@ private:
     void revealCurrent(const QModelIndex& current);
 
     QTableView* body_;
+    QWidget* viewport_;
     QTableView* row_ = nullptr;
     QTableView* column_ = nullptr;
     QTableView* corner_ = nullptr;
