@@ -25,6 +25,7 @@
 #include "ui/QuickHelp.h"
 #include "ui/MainLayout.h"
 #include "ui/MessageBoxes.h"
+#include "ui/SolveInputReader.h"
 #include "ui/SpurGrid.h"
 #include "ui/WindowCentring.h"
 #include "ui/frmAboutKestrel.h"
@@ -96,6 +97,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     chkOffset_ = control<QCheckBox>("chkOffset");
     chkSUMONLY_ = control<QCheckBox>("chkSUMONLY");
     grid_ = std::make_unique<ui::SpurGrid>(control<QTableWidget>("gridSpurs"));
+    solveInput_ = std::make_unique<ui::SolveInputReader>(this, controls_);
 
     // Legend: white text on the colours of the two spur families.
     const auto legend = [this](const char* name, QColor background) {
@@ -222,56 +224,8 @@ void frmKestrel::setReplayEnabled(bool enabled) {
         control<QPushButton>(name)->setEnabled(enabled);
 }
 
-std::optional<SolveInput> frmKestrel::readSolveInput() {
-    bool ok = true;
-    const auto refuse = [&](QWidget* field) {
-        if (!ok) return;
-        ok = false;
-        ui::showNumericCheck(this);
-        // The LO field hidden behind the tracking offset can only be reached
-        // through the box that switches the mode back.
-        (field->isHidden() ? chkOffset_ : field)->setFocus(Qt::OtherFocusReason);
-    };
-    // Every frequency ends up in single precision, so each must fit one.
-    const auto strictSingle = [&](const char* name) -> float {
-        auto* field = control<QLineEdit>(name);
-        const auto v = toSingleStrict(text(field));
-        if (!v) refuse(field);
-        return v.value_or(0);
-    };
-    const auto strictDouble = [&](const char* name) -> double {
-        auto* field = control<QLineEdit>(name);
-        strictSingle(name);
-        return toDoubleStrict(text(field)).value_or(0);
-    };
-    const auto listValue = [&](const char* name) -> std::int16_t {
-        auto* box = control<QComboBox>(name);
-        const auto v = toInt16HalfEven(box->currentText().toStdString());
-        if (!v) refuse(box);
-        return v.value_or(0);
-    };
-
-    SolveInput in;
-    in.rfStart = strictDouble("txtRFStart");
-    in.rfStop = strictDouble("txtRFStop");
-    in.numSteps = listValue("cboSteps");
-    in.loFreq = strictSingle("txtLOFreq");
-    in.ifStart = strictSingle("txtIFStart");
-    in.ifStop = strictSingle("txtIFStop");
-    in.trackingLO = chkOffset_->isChecked();
-    if (in.trackingLO) {
-        // A leading number that no single can hold would poison every step.
-        if (std::isinf(toSingle(leadingNumber(text(txtLoOffset_))))) refuse(txtLoOffset_);
-        in.loOffset = [this] { return leadingNumber(text(txtLoOffset_)); };
-    }
-    in.mMax = listValue("cboLOHar");
-    in.nMax = listValue("cboRFHar");
-    if (!ok) return std::nullopt;
-    return in;
-}
-
 void frmKestrel::cmdCalculate_Click() {
-    const std::optional<SolveInput> in = readSolveInput();
+    const std::optional<SolveInput> in = solveInput_->read();
     if (!in) return; // refused before anything changed
 
     lblWorking4_->hide();

@@ -21,6 +21,7 @@ class frmAboutKestrel;
 
 namespace kestrel::ui {
 class FocusEvents;
+class SolveInputReader;
 class SpurGrid;
 class HelpViewer;
 class FormPrinter;
@@ -60,9 +61,6 @@ private:
     void Form_Load();
     void Form_Unload();
     void selectUnit(const QString& unit);
-    // Reads what a solve needs; on a field that is no number it tells the
-    // user, puts the focus there and gives nothing.
-    std::optional<kestrel::SolveInput> readSolveInput();
     void setReplayEnabled(bool enabled);
 
     template <class T> T* control(const char* name) const;
@@ -74,6 +72,7 @@ private:
     QString helpFile_;
     std::unique_ptr<frmMixer> mixer_;
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
+    std::unique_ptr<kestrel::ui::SolveInputReader> solveInput_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
     std::unique_ptr<kestrel::ui::HelpViewer> helpViewer_;
     std::unique_ptr<kestrel::ui::FormPrinter> printer_;
