@@ -17,6 +17,8 @@
 #include "engine/DesignConstants.h"
 #include "engine/GridFill.h"
 #include "engine/NumberText.h"
+#include "display/LineCanvas.h"
+#include "display/SpectrumDisplay.h"
 #include "ui/Banner.h"
 #include "ui/FocusEvents.h"
 #include "ui/MainLayout.h"
@@ -69,10 +71,11 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     setObjectName(QStringLiteral("frmKestrel"));
     setWindowTitle(kCaption);
 
-    auto* client = new QWidget(this);
+    auto* client = new display::LineCanvas(this);
     client->setFixedSize(ui::twipsToPixels(0, 0, ui::kClientWidth, ui::kClientHeight).size());
     setCentralWidget(client);
     controls_ = ui::buildControls(client, ui::mainWindowLayout());
+    client->addLines(ui::mainWindowLines());
     buildMenus();
 
     auto* logo = control<QLabel>("Logo");
@@ -90,6 +93,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     chkOffset_ = control<QCheckBox>("chkOffset");
     chkSUMONLY_ = control<QCheckBox>("chkSUMONLY");
     grid_ = std::make_unique<ui::SpurGrid>(control<QTableWidget>("gridSpurs"));
+    buildDisplay();
 
     // Legend: white text on the colours of the two spur families.
     const auto legend = [this](const char* name, QColor background) {
@@ -189,10 +193,22 @@ void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
 void frmKestrel::mnuMHz_Click() { selectUnit(QStringLiteral("MHz")); }
 void frmKestrel::mnuKHz_Click() { selectUnit(QStringLiteral("KHz")); }
 
-void frmKestrel::cmdCalculate_GotFocus() {
-    control<QLabel>("lblIfDispLo")->setText(control<QLineEdit>("txtIFStart")->text());
-    control<QLabel>("lblDisIFHI")->setText(control<QLineEdit>("txtIFStop")->text());
+void frmKestrel::buildDisplay() {
+    const auto text = [this](const char* name) {
+        QLineEdit* field = control<QLineEdit>(name);
+        return [field] { return field->text(); };
+    };
+    display::DisplaySource source{matrix_.get(), &state_, [this] { return freqUnit_; },
+                                  text("txtMarker1"), text("txtMarker2"),
+                                  text("txtIFStart"), text("txtIFStop")};
+    display::DisplayReadouts readouts{control<QLabel>("lblIfDisFreq"), control<QLabel>("lblIFSUM"),
+                                      control<QLabel>("lblRFANA"), control<QLabel>("lblIfDispLo"),
+                                      control<QLabel>("lblDisIFHI")};
+    display_ = std::make_unique<display::SpectrumDisplay>(
+        *control<display::AnalyzerPanel>("Frame4"), readouts, std::move(source));
 }
+
+void frmKestrel::cmdCalculate_GotFocus() { display_->ShowEdgeLabels(); }
 
 void frmKestrel::txtRFPower_LostFocus() {
     // The spur levels follow the powers; nothing to update until they are drawn.

@@ -18,6 +18,10 @@ class QPushButton;
 class QTableWidget;
 class frmMixer;
 
+namespace kestrel::display {
+class SpectrumDisplay;
+} // namespace kestrel::display
+
 namespace kestrel::ui {
 class FocusEvents;
 class SpurGrid;
@@ -43,6 +47,7 @@ public:
     const QString& freqUnit() const { return freqUnit_; }
     const QString& helpFile() const { return helpFile_; }
     frmMixer* mixerWindow() const { return mixer_.get(); }
+    kestrel::display::SpectrumDisplay& spectrumDisplay() const { return *display_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +57,7 @@ private:
     void Form_Load();
     void Form_Unload();
     void selectUnit(const QString& unit);
+    void buildDisplay();
     // Reads what a solve needs; on a field that is no number it tells the
     // user, puts the focus there and gives nothing.
     std::optional<kestrel::SolveInput> readSolveInput();
@@ -66,6 +72,7 @@ private:
     QString helpFile_;
     std::unique_ptr<frmMixer> mixer_;
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
+    std::unique_ptr<kestrel::display::SpectrumDisplay> display_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
 
     QLineEdit* txtRFPower_ = nullptr;
