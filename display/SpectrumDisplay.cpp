@@ -84,9 +84,18 @@ void SpectrumDisplay::placeStepLines(int k) {
 }
 
 void SpectrumDisplay::redrawNow() {
-    panel_.repaint(); // lblRFANA is the panel's child and comes along
-    readouts_.ifDisFreq->repaint();
-    readouts_.ifSum->repaint();
+    // One repaint, one flush to the screen, for the panel (with lblRFANA,
+    // its child) and the two boxes beside it when they share its parent.
+    QWidget* parent = panel_.parentWidget();
+    QLabel* boxes[] = {readouts_.ifDisFreq, readouts_.ifSum};
+    if (parent && boxes[0]->parentWidget() == parent && boxes[1]->parentWidget() == parent) {
+        QRegion region(panel_.geometry());
+        for (QLabel* box : boxes) region += box->geometry();
+        parent->repaint(region);
+        return;
+    }
+    panel_.repaint();
+    for (QLabel* box : boxes) box->repaint();
 }
 
 void SpectrumDisplay::ApplySpurLevels(const SpurLevelTable& levels) {

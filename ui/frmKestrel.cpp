@@ -24,6 +24,7 @@
 #include "ui/MainLayout.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SpurGrid.h"
+#include "ui/SpurLevelFields.h"
 #include "ui/frmMixer.h"
 
 using namespace kestrel;
@@ -113,6 +114,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     focus_ = new ui::FocusEvents(this);
     focus_->onGotFocus(cmdCalculate_, [this] { cmdCalculate_GotFocus(); });
     focus_->onLostFocus(txtRFPower_, [this] { txtRFPower_LostFocus(); });
+    focus_->onLostFocus(control<QLineEdit>("txtLOPower"), [this] { txtLOPower_LostFocus(); });
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmKestrel::cmdCalculate_Click);
     // Setting the box from the program switches the mode too.
     connect(chkOffset_, &QCheckBox::toggled, this, &frmKestrel::chkOffset_Click);
@@ -146,6 +148,7 @@ void frmKestrel::buildMenus() {
     on("mnuGHz", &frmKestrel::mnuGHz_Click);
     on("mnuMHz", &frmKestrel::mnuMHz_Click);
     on("mnuKHz", &frmKestrel::mnuKHz_Click);
+    on("mnuMixer", &frmKestrel::mnuMixer_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -161,6 +164,8 @@ void frmKestrel::Form_Load() {
     mixer_ = std::make_unique<frmMixer>();
     state_.ConvLoss = toSingleStrict(text(mixer_->txtConversionLoss())).value_or(0);
     state_.LOIsolation = toSingleStrict(text(mixer_->txtLOIsolation())).value_or(0);
+    levels_ = std::make_unique<ui::SpurLevelFields>(this, control<QLineEdit>("txtLOPower"),
+                                                    txtRFPower_, *mixer_, state_, *display_, *focus_);
 
     freqUnit_ = qstr(kInitialUnit);
 
@@ -210,9 +215,9 @@ void frmKestrel::buildDisplay() {
 
 void frmKestrel::cmdCalculate_GotFocus() { display_->ShowEdgeLabels(); }
 
-void frmKestrel::txtRFPower_LostFocus() {
-    // The spur levels follow the powers; nothing to update until they are drawn.
-}
+void frmKestrel::txtLOPower_LostFocus() { levels_->txtLOPower_LostFocus(); }
+void frmKestrel::txtRFPower_LostFocus() { levels_->txtRFPower_LostFocus(); }
+void frmKestrel::mnuMixer_Click() { mixer_->showWindow(); }
 
 void frmKestrel::chkOffset_Click() {
     // Fixed LO frequency or tracking offset: the two fields share one place.
@@ -286,7 +291,9 @@ void frmKestrel::cmdCalculate_Click() {
     focus_->setSuppressed(true);
     txtRFPower_->setFocus(Qt::OtherFocusReason);
     focus_->setSuppressed(false);
-    txtRFPower_LostFocus();
+    // A refusal has had its one box; the matrix does not depend on the
+    // levels, so the solve goes on and the focus ends in that field.
+    QWidget* const levelsRefused = levels_->txtRFPower_LostFocus();
     focus_->setSuppressed(true);
     cmdCalculate_->setFocus(Qt::OtherFocusReason);
     focus_->setSuppressed(false);
@@ -327,4 +334,5 @@ void frmKestrel::cmdCalculate_Click() {
     txtRFDisFreq_->setUpdatesEnabled(true);
     lblWorking2_->hide();
     setReplayEnabled(true);
+    if (levelsRefused) levels_->focusBack(levelsRefused);
 }

@@ -25,6 +25,7 @@ class SpectrumDisplay;
 namespace kestrel::ui {
 class FocusEvents;
 class SpurGrid;
+class SpurLevelFields;
 } // namespace kestrel::ui
 
 class frmKestrel : public QMainWindow {
@@ -36,7 +37,9 @@ public:
     // Event handlers, named after control and event.
     void cmdCalculate_Click();
     void cmdCalculate_GotFocus();
+    void txtLOPower_LostFocus();
     void txtRFPower_LostFocus();
+    void mnuMixer_Click();
     void chkOffset_Click();
     void mnuGHz_Click();
     void mnuMHz_Click();
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<frmMixer> mixer_;
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
     std::unique_ptr<kestrel::display::SpectrumDisplay> display_;
+    std::unique_ptr<kestrel::ui::SpurLevelFields> levels_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
 
     QLineEdit* txtRFPower_ = nullptr;
