@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
@@ -70,7 +71,10 @@ frmMixer::frmMixer() : LineCanvas(nullptr, Qt::Window | Qt::FramelessWindowHint)
     setTabOrder(conversionLoss_, rfIsolation_);
     setTabOrder(rfIsolation_, loIsolation_);
     for (int i = 0; i < 3; ++i) {
-        labels_[i] = controls.value(QStringLiteral("Label%1").arg(i + 1));
+        auto* label = qobject_cast<QLabel*>(controls.value(QStringLiteral("Label%1").arg(i + 1)));
+        // The two-line-high caption starts level with its field.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        labels_[i] = label;
         labels_[i]->installEventFilter(this);
     }
 
