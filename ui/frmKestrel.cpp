@@ -18,6 +18,8 @@
 #include "engine/DesignConstants.h"
 #include "engine/GridFill.h"
 #include "engine/NumberText.h"
+#include "display/LineCanvas.h"
+#include "display/SpectrumDisplay.h"
 #include "ui/Banner.h"
 #include "ui/FocusEvents.h"
 #include "ui/FormPrinter.h"
@@ -29,6 +31,7 @@
 #include "ui/SpurGrid.h"
 #include "ui/WindowCentring.h"
 #include "ui/frmAboutKestrel.h"
+#include "ui/SpurLevelFields.h"
 #include "ui/frmMixer.h"
 
 using namespace kestrel;
@@ -76,10 +79,11 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     setObjectName(QStringLiteral("frmKestrel"));
     setWindowTitle(kCaption);
 
-    auto* client = new QWidget(this);
+    auto* client = new display::LineCanvas(this);
     client->setFixedSize(ui::twipsToPixels(0, 0, ui::kClientWidth, ui::kClientHeight).size());
     setCentralWidget(client);
     controls_ = ui::buildControls(client, ui::mainWindowLayout());
+    client->addLines(ui::mainWindowLines());
     buildMenus();
 
     auto* logo = control<QLabel>("Logo");
@@ -98,6 +102,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     chkSUMONLY_ = control<QCheckBox>("chkSUMONLY");
     grid_ = std::make_unique<ui::SpurGrid>(control<QTableWidget>("gridSpurs"));
     solveInput_ = std::make_unique<ui::SolveInputReader>(this, controls_);
+    buildDisplay();
 
     // Legend: white text on the colours of the two spur families.
     const auto legend = [this](const char* name, QColor background) {
@@ -117,6 +122,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     focus_ = new ui::FocusEvents(this);
     focus_->onGotFocus(cmdCalculate_, [this] { cmdCalculate_GotFocus(); });
     focus_->onLostFocus(txtRFPower_, [this] { txtRFPower_LostFocus(); });
+    focus_->onLostFocus(control<QLineEdit>("txtLOPower"), [this] { txtLOPower_LostFocus(); });
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmKestrel::cmdCalculate_Click);
     // Setting the box from the program switches the mode too.
     connect(chkOffset_, &QCheckBox::toggled, this, &frmKestrel::chkOffset_Click);
@@ -157,6 +163,7 @@ void frmKestrel::buildMenus() {
     on("mnuKstHelp", &frmKestrel::mnuKstHelp_Click);
     on("mnuPrint", &frmKestrel::mnuPrint_Click);
     on("mnuAboutKestrel", &frmKestrel::mnuAboutKestrel_Click);
+    on("mnuMixer", &frmKestrel::mnuMixer_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -168,6 +175,8 @@ void frmKestrel::Form_Load() {
     mixer_ = std::make_unique<frmMixer>();
     state_.ConvLoss = toSingleStrict(text(mixer_->txtConversionLoss())).value_or(0);
     state_.LOIsolation = toSingleStrict(text(mixer_->txtLOIsolation())).value_or(0);
+    levels_ = std::make_unique<ui::SpurLevelFields>(this, control<QLineEdit>("txtLOPower"),
+                                                    txtRFPower_, *mixer_, state_, *display_, *focus_);
 
     freqUnit_ = qstr(kInitialUnit);
 
@@ -202,14 +211,26 @@ void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
 void frmKestrel::mnuMHz_Click() { selectUnit(QStringLiteral("MHz")); }
 void frmKestrel::mnuKHz_Click() { selectUnit(QStringLiteral("KHz")); }
 
-void frmKestrel::cmdCalculate_GotFocus() {
-    control<QLabel>("lblIfDispLo")->setText(control<QLineEdit>("txtIFStart")->text());
-    control<QLabel>("lblDisIFHI")->setText(control<QLineEdit>("txtIFStop")->text());
+void frmKestrel::buildDisplay() {
+    const auto text = [this](const char* name) {
+        QLineEdit* field = control<QLineEdit>(name);
+        return [field] { return field->text(); };
+    };
+    display::DisplaySource source{matrix_.get(), &state_, [this] { return freqUnit_; },
+                                  text("txtMarker1"), text("txtMarker2"),
+                                  text("txtIFStart"), text("txtIFStop")};
+    display::DisplayReadouts readouts{control<QLabel>("lblIfDisFreq"), control<QLabel>("lblIFSUM"),
+                                      control<QLabel>("lblRFANA"), control<QLabel>("lblIfDispLo"),
+                                      control<QLabel>("lblDisIFHI")};
+    display_ = std::make_unique<display::SpectrumDisplay>(
+        *control<display::AnalyzerPanel>("Frame4"), readouts, std::move(source));
 }
 
-void frmKestrel::txtRFPower_LostFocus() {
-    // The spur levels follow the powers; nothing to update until they are drawn.
-}
+void frmKestrel::cmdCalculate_GotFocus() { display_->ShowEdgeLabels(); }
+
+void frmKestrel::txtLOPower_LostFocus() { levels_->txtLOPower_LostFocus(); }
+void frmKestrel::txtRFPower_LostFocus() { levels_->txtRFPower_LostFocus(); }
+void frmKestrel::mnuMixer_Click() { mixer_->showWindow(); }
 
 void frmKestrel::chkOffset_Click() {
     // Fixed LO frequency or tracking offset: the two fields share one place.
@@ -235,7 +256,9 @@ void frmKestrel::cmdCalculate_Click() {
     focus_->setSuppressed(true);
     txtRFPower_->setFocus(Qt::OtherFocusReason);
     focus_->setSuppressed(false);
-    txtRFPower_LostFocus();
+    // A refusal has had its one box; the matrix does not depend on the
+    // levels, so the solve goes on and the focus ends in that field.
+    QWidget* const levelsRefused = levels_->txtRFPower_LostFocus();
     focus_->setSuppressed(true);
     cmdCalculate_->setFocus(Qt::OtherFocusReason);
     focus_->setSuppressed(false);
@@ -276,6 +299,7 @@ void frmKestrel::cmdCalculate_Click() {
     txtRFDisFreq_->setUpdatesEnabled(true);
     lblWorking2_->hide();
     setReplayEnabled(true);
+    if (levelsRefused) levels_->focusBack(levelsRefused);
 }
 
 // Quick help on the captions, the help file on F1, the Help menu and every

@@ -19,12 +19,17 @@ class QTableWidget;
 class frmMixer;
 class frmAboutKestrel;
 
+namespace kestrel::display {
+class SpectrumDisplay;
+} // namespace kestrel::display
+
 namespace kestrel::ui {
 class FocusEvents;
 class SolveInputReader;
 class SpurGrid;
 class HelpViewer;
 class FormPrinter;
+class SpurLevelFields;
 } // namespace kestrel::ui
 
 class frmKestrel : public QMainWindow {
@@ -36,7 +41,9 @@ public:
     // Event handlers, named after control and event.
     void cmdCalculate_Click();
     void cmdCalculate_GotFocus();
+    void txtLOPower_LostFocus();
     void txtRFPower_LostFocus();
+    void mnuMixer_Click();
     void chkOffset_Click();
     void mnuGHz_Click();
     void mnuMHz_Click();
@@ -51,6 +58,7 @@ public:
     const QString& helpFile() const { return helpFile_; }
     frmMixer* mixerWindow() const { return mixer_.get(); }
     frmAboutKestrel* aboutWindow() const { return about_.get(); }
+    kestrel::display::SpectrumDisplay& spectrumDisplay() const { return *display_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +69,7 @@ private:
     void Form_Load();
     void Form_Unload();
     void selectUnit(const QString& unit);
+    void buildDisplay();
     void setReplayEnabled(bool enabled);
 
     template <class T> T* control(const char* name) const;
@@ -73,6 +82,8 @@ private:
     std::unique_ptr<frmMixer> mixer_;
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
     std::unique_ptr<kestrel::ui::SolveInputReader> solveInput_;
+    std::unique_ptr<kestrel::display::SpectrumDisplay> display_;
+    std::unique_ptr<kestrel::ui::SpurLevelFields> levels_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
     std::unique_ptr<kestrel::ui::HelpViewer> helpViewer_;
     std::unique_ptr<kestrel::ui::FormPrinter> printer_;
