@@ -96,6 +96,9 @@ constexpr std::array kLayout = std::to_array<ControlSpec>({
     {"Label30", "", K::Label, 2880, 3720, 330, 255, "-90", AlignRight},
     {"Label25", "", K::Label, 2880, 4080, 330, 255, "-100", AlignRight},
     {"Label31", "", K::Label, 2640, 2400, 255, 255, "dBc"},
+    // "RF" beside the span start; its twin Label5 sits off the client area.
+    {"Label6", "", K::Label, 2880, 4680, 330, 255, "RF", AlignRight},
+    {"Label5", "", K::Label, -720, 5640, 330, 255, "RF"},
     {"Label34", "", K::Label, 5760, 5040, 600, 240, "RF Input"},
     {"txtRFDisFreq", "", K::Text, 6360, 5040, 975, 240, "FREQUENCY", ReadOnly},
     {"Label35", "", K::Label, 2880, 5160, 1260, 225, " Blue = Sum Spurs  "},
