@@ -14,11 +14,14 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTableWidget;
 class frmMixer;
 
 namespace kestrel::ui {
+class DesignFiles;
+class FileLists;
 class FocusEvents;
 class SpurGrid;
 } // namespace kestrel::ui
@@ -37,6 +40,15 @@ public:
     void mnuGHz_Click();
     void mnuMHz_Click();
     void mnuKHz_Click();
+    // Design files: saved, loaded and erased by DesignFiles and FileLists.
+    void mnuSave_Click();
+    void mnuLoad_Click();
+    void mnuDelete_Click();
+    void FileMixer_DblClick();
+    void FileMixer_LostFocus();
+    void FileErase_DblClick();
+    void FileErase_LostFocus();
+    void chkProject_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -56,6 +68,7 @@ private:
     // user, puts the focus there and gives nothing.
     std::optional<kestrel::SolveInput> readSolveInput();
     void setReplayEnabled(bool enabled);
+    void wireDesignFiles();
 
     template <class T> T* control(const char* name) const;
 
@@ -67,6 +80,10 @@ private:
     std::unique_ptr<frmMixer> mixer_;
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
+    std::unique_ptr<kestrel::ui::DesignFiles> designFiles_;
+    kestrel::ui::FileLists* fileLists_ = nullptr;
+    QListWidget* FileMixer_ = nullptr;
+    QListWidget* FileErase_ = nullptr;
 
     QLineEdit* txtRFPower_ = nullptr;
     QLineEdit* txtRFDisFreq_ = nullptr;
