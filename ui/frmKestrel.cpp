@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -21,6 +22,8 @@
 #include "display/LineCanvas.h"
 #include "display/SpectrumDisplay.h"
 #include "ui/Banner.h"
+#include "ui/DesignFiles.h"
+#include "ui/FileLists.h"
 #include "ui/FocusEvents.h"
 #include "ui/FormPrinter.h"
 #include "ui/HelpViewer.h"
@@ -126,6 +129,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmKestrel::cmdCalculate_Click);
     // Setting the box from the program switches the mode too.
     connect(chkOffset_, &QCheckBox::toggled, this, &frmKestrel::chkOffset_Click);
+    wireDesignFiles();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -320,3 +324,30 @@ void frmKestrel::mnuAboutKestrel_Click() {
     if (!about_) about_ = std::make_unique<frmAboutKestrel>();
     about_->showAbout();
 }
+
+void frmKestrel::wireDesignFiles() {
+    designFiles_ = std::make_unique<ui::DesignFiles>(
+        this, [this] { return freqUnit_; }, [this](const QString& unit) { selectUnit(unit); });
+    FileMixer_ = control<QListWidget>("FileMixer");
+    FileErase_ = control<QListWidget>("FileErase");
+    fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_,
+                                   [this](const QString& name) { return designFiles_->load(name); });
+    const auto menu = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
+    connect(menu("mnuSave"), &QAction::triggered, this, &frmKestrel::mnuSave_Click);
+    connect(menu("mnuLoad"), &QAction::triggered, this, &frmKestrel::mnuLoad_Click);
+    connect(menu("mnuDelete"), &QAction::triggered, this, &frmKestrel::mnuDelete_Click);
+    fileLists_->onDoubleClick(FileMixer_, [this] { FileMixer_DblClick(); });
+    fileLists_->onDoubleClick(FileErase_, [this] { FileErase_DblClick(); });
+    focus_->onLostFocus(FileMixer_, [this] { FileMixer_LostFocus(); });
+    focus_->onLostFocus(FileErase_, [this] { FileErase_LostFocus(); });
+    connect(control<QCheckBox>("chkProject"), &QCheckBox::toggled, this, &frmKestrel::chkProject_Click);
+}
+
+void frmKestrel::mnuSave_Click() { designFiles_->mnuSave_Click(); }
+void frmKestrel::mnuLoad_Click() { fileLists_->show(FileMixer_); }
+void frmKestrel::mnuDelete_Click() { fileLists_->show(FileErase_); }
+void frmKestrel::FileMixer_DblClick() { fileLists_->loadSelected(); }
+void frmKestrel::FileMixer_LostFocus() { fileLists_->rereadAndHide(FileMixer_); }
+void frmKestrel::FileErase_DblClick() { fileLists_->eraseSelected(); }
+void frmKestrel::FileErase_LostFocus() { fileLists_->rereadAndHide(FileErase_); }
+void frmKestrel::chkProject_Click() { designFiles_->chkProject_Click(); }

@@ -14,6 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTableWidget;
 class frmMixer;
@@ -24,6 +25,8 @@ class SpectrumDisplay;
 } // namespace kestrel::display
 
 namespace kestrel::ui {
+class DesignFiles;
+class FileLists;
 class FocusEvents;
 class SolveInputReader;
 class SpurGrid;
@@ -51,6 +54,15 @@ public:
     void mnuKstHelp_Click();
     void mnuPrint_Click();
     void mnuAboutKestrel_Click();
+    // Design files: saved, loaded and erased by DesignFiles and FileLists.
+    void mnuSave_Click();
+    void mnuLoad_Click();
+    void mnuDelete_Click();
+    void FileMixer_DblClick();
+    void FileMixer_LostFocus();
+    void FileErase_DblClick();
+    void FileErase_LostFocus();
+    void chkProject_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -71,6 +83,7 @@ private:
     void selectUnit(const QString& unit);
     void buildDisplay();
     void setReplayEnabled(bool enabled);
+    void wireDesignFiles();
 
     template <class T> T* control(const char* name) const;
 
@@ -88,6 +101,10 @@ private:
     std::unique_ptr<kestrel::ui::HelpViewer> helpViewer_;
     std::unique_ptr<kestrel::ui::FormPrinter> printer_;
     std::unique_ptr<frmAboutKestrel> about_;
+    std::unique_ptr<kestrel::ui::DesignFiles> designFiles_;
+    kestrel::ui::FileLists* fileLists_ = nullptr;
+    QListWidget* FileMixer_ = nullptr;
+    QListWidget* FileErase_ = nullptr;
 
     QLineEdit* txtRFPower_ = nullptr;
     QLineEdit* txtRFDisFreq_ = nullptr;
