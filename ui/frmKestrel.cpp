@@ -19,6 +19,7 @@
 #include "engine/NumberText.h"
 #include "ui/Banner.h"
 #include "ui/FocusEvents.h"
+#include "ui/InputFields.h"
 #include "ui/MainLayout.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SpurGrid.h"
@@ -110,13 +111,13 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     focus_->onGotFocus(cmdCalculate_, [this] { cmdCalculate_GotFocus(); });
     focus_->onLostFocus(txtRFPower_, [this] { txtRFPower_LostFocus(); });
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmKestrel::cmdCalculate_Click);
-    // Setting the box from the program switches the mode too.
-    connect(chkOffset_, &QCheckBox::toggled, this, &frmKestrel::chkOffset_Click);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
 
     Form_Load();
+    // After start-up, which fills the lists: only later changes invalidate.
+    inputs_ = new ui::InputFields(this, controls_, *focus_, state_, [this] { setReplayEnabled(false); });
 }
 
 frmKestrel::~frmKestrel() { Form_Unload(); }
@@ -198,13 +199,7 @@ void frmKestrel::txtRFPower_LostFocus() {
     // The spur levels follow the powers; nothing to update until they are drawn.
 }
 
-void frmKestrel::chkOffset_Click() {
-    // Fixed LO frequency or tracking offset: the two fields share one place.
-    const bool tracking = chkOffset_->isChecked();
-    control<QLabel>("lblOffsetInst")->setVisible(tracking);
-    txtLoOffset_->setVisible(tracking);
-    control<QLineEdit>("txtLOFreq")->setVisible(!tracking);
-}
+void frmKestrel::chkOffset_Click() { inputs_->chkOffset_Click(); }
 
 void frmKestrel::setReplayEnabled(bool enabled) {
     for (const char* name : {"cmdSweep", "cmdSingleStep", "cmdSTEPBACK"})

@@ -20,6 +20,7 @@ class frmMixer;
 
 namespace kestrel::ui {
 class FocusEvents;
+class InputFields;
 class SpurGrid;
 } // namespace kestrel::ui
 
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<frmMixer> mixer_;
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
+    kestrel::ui::InputFields* inputs_ = nullptr;
 
     QLineEdit* txtRFPower_ = nullptr;
     QLineEdit* txtRFDisFreq_ = nullptr;
