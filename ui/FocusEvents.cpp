@@ -79,7 +79,9 @@ bool FocusEvents::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if ((type == QEvent::FocusIn || type == QEvent::FocusOut) && !suppressed_) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (isUserFocusChange(reason)) {
+        // A hidden control, or one of a closed window, loses the focus
+        // without the user leaving it.
+        if (isUserFocusChange(reason) && static_cast<QWidget*>(watched)->isVisible()) {
             const bool leaving = type == QEvent::FocusOut;
             run(leaving ? lost_ : got_, watched, leaving, reason);
         }

@@ -120,7 +120,10 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     inputs_ = new ui::InputFields(this, controls_, *focus_, state_, [this] { setReplayEnabled(false); });
 }
 
-frmKestrel::~frmKestrel() { Form_Unload(); }
+frmKestrel::~frmKestrel() {
+    focus_->setSuppressed(true); // controls losing the focus as they go are not being left
+    Form_Unload();
+}
 
 void frmKestrel::buildMenus() {
     QHash<QString, QMenu*> menus;
