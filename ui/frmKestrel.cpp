@@ -28,6 +28,7 @@
 #include "ui/FormPrinter.h"
 #include "ui/HelpViewer.h"
 #include "ui/QuickHelp.h"
+#include "ui/InputFields.h"
 #include "ui/MainLayout.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SolveInputReader.h"
@@ -127,8 +128,6 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     focus_->onLostFocus(txtRFPower_, [this] { txtRFPower_LostFocus(); });
     focus_->onLostFocus(control<QLineEdit>("txtLOPower"), [this] { txtLOPower_LostFocus(); });
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmKestrel::cmdCalculate_Click);
-    // Setting the box from the program switches the mode too.
-    connect(chkOffset_, &QCheckBox::toggled, this, &frmKestrel::chkOffset_Click);
     wireDesignFiles();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -136,9 +135,12 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
 
     Form_Load();
     wireHelpPrintAbout();
+    // After start-up, which fills the lists: only later changes invalidate.
+    inputs_ = new ui::InputFields(this, controls_, *focus_, state_, [this] { setReplayEnabled(false); });
 }
 
 frmKestrel::~frmKestrel() {
+    focus_->setSuppressed(true); // controls losing the focus as they go are not being left
     Form_Unload();
     ui::setHelpOpener(nullptr);
 }
@@ -236,13 +238,7 @@ void frmKestrel::txtLOPower_LostFocus() { levels_->txtLOPower_LostFocus(); }
 void frmKestrel::txtRFPower_LostFocus() { levels_->txtRFPower_LostFocus(); }
 void frmKestrel::mnuMixer_Click() { mixer_->showWindow(); }
 
-void frmKestrel::chkOffset_Click() {
-    // Fixed LO frequency or tracking offset: the two fields share one place.
-    const bool tracking = chkOffset_->isChecked();
-    control<QLabel>("lblOffsetInst")->setVisible(tracking);
-    txtLoOffset_->setVisible(tracking);
-    control<QLineEdit>("txtLOFreq")->setVisible(!tracking);
-}
+void frmKestrel::chkOffset_Click() { inputs_->chkOffset_Click(); }
 
 void frmKestrel::setReplayEnabled(bool enabled) {
     for (const char* name : {"cmdSweep", "cmdSingleStep", "cmdSTEPBACK"})

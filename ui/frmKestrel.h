@@ -29,6 +29,7 @@ class DesignFiles;
 class FileLists;
 class FocusEvents;
 class SolveInputReader;
+class InputFields;
 class SpurGrid;
 class HelpViewer;
 class FormPrinter;
@@ -105,6 +106,7 @@ private:
     kestrel::ui::FileLists* fileLists_ = nullptr;
     QListWidget* FileMixer_ = nullptr;
     QListWidget* FileErase_ = nullptr;
+    kestrel::ui::InputFields* inputs_ = nullptr;
 
     QLineEdit* txtRFPower_ = nullptr;
     QLineEdit* txtRFDisFreq_ = nullptr;

@@ -190,8 +190,6 @@ TEST_F(DesignFilesUi, LoadingAnUncheckedProjectHidesTheText) {
 }
 
 TEST_F(DesignFilesUi, ReplayButtonsAreDisabledAfterALoadThatChangesTheLO) {
-    // Enable once the field change reactions land.
-    GTEST_SKIP() << "needs the input fields' change reactions";
     Bytes file = defaultDesignFile();
     patch(file, 250, {0x00, 0x00, 0xF0, 0x41}); // LO 30
     put("lo.kst", file);
