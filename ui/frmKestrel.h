@@ -20,6 +20,9 @@ class frmMixer;
 
 namespace kestrel::display {
 class SpectrumDisplay;
+class SweepDriver;
+class StepDriver;
+class PointerReadout;
 } // namespace kestrel::display
 
 namespace kestrel::ui {
@@ -44,6 +47,9 @@ public:
     void mnuGHz_Click();
     void mnuMHz_Click();
     void mnuKHz_Click();
+    void cmdSweep_Click();
+    void cmdSingleStep_Click();
+    void cmdSTEPBACK_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -65,6 +71,7 @@ private:
     // user, puts the focus there and gives nothing.
     std::optional<kestrel::SolveInput> readSolveInput();
     void setReplayEnabled(bool enabled);
+    void buildReplays();
 
     template <class T> T* control(const char* name) const;
 
@@ -77,6 +84,9 @@ private:
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
     std::unique_ptr<kestrel::display::SpectrumDisplay> display_;
     std::unique_ptr<kestrel::ui::SpurLevelFields> levels_;
+    std::unique_ptr<kestrel::display::SweepDriver> sweep_;
+    std::unique_ptr<kestrel::display::StepDriver> step_;
+    std::unique_ptr<kestrel::display::PointerReadout> pointer_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
 
     QLineEdit* txtRFPower_ = nullptr;
