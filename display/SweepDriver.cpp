@@ -37,8 +37,9 @@ bool isUserInput(const QEvent* event) {
 
 double stepWaitIterations(double speed, int numSteps) {
     const double wait = (kIterationsPerSweep / speed) / (numSteps + 1);
-    // A counting loop from 1 up to the wait: none below 1.
-    return wait >= 1 ? std::floor(wait) : 0;
+    // A counting loop from 1 up to the wait: none below 1 (nor for a speed
+    // that is no positive number).
+    return wait >= 1 && std::isfinite(wait) ? std::floor(wait) : 0;
 }
 
 SweepDriver::SweepDriver(ReplayHost host) : host_(std::move(host)) {
@@ -112,7 +113,8 @@ bool SweepDriver::wait(double iterations) {
             waitLoop_ = &loop;
             QTimer::singleShot(int((left - kSpinNs / 2) / 1'000'000), Qt::PreciseTimer, &loop,
                                &QEventLoop::quit);
-            loop.exec();
+            // A loop that cannot run means the application is on its way out.
+            if (loop.exec() != 0) closeRequested_ = true;
             waitLoop_ = nullptr;
         } else {
             QCoreApplication::processEvents();

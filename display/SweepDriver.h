@@ -29,8 +29,6 @@ public:
     // The caption follows the box: "1 Sweep" checked, "10 Swps" not.
     void chkSingle_Click();
 
-    bool sweeping() const { return sweeping_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -45,7 +43,7 @@ private:
     QElapsedTimer clock_;
     double dueNs_ = 0;
     bool sweeping_ = false;
-    bool closeRequested_ = false;
+    bool closeRequested_ = false; // or the application is quitting
     QEventLoop* waitLoop_ = nullptr;
 };
 

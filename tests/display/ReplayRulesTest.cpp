@@ -22,6 +22,7 @@ TEST(SweepWait, IterationsPerStep) {
         {500, 0, 5'000'000},
         {250, 100, 99'009},
         {1e10, 0, 0},            // below one iteration: none
+        {0, 10, 0},              // no speed: no wait rather than forever
     };
     for (const Case& c : cases)
         EXPECT_EQ(stepWaitIterations(c.speed, c.numSteps), c.want) << c.speed << " " << c.numSteps;

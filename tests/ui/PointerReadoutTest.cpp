@@ -64,6 +64,13 @@ TEST_F(Pointer, ReadoutSequences) {
     }
 }
 
+TEST_F(Pointer, RealPointerOverTheWindow) {
+    showAndActivate(&w);
+    QTest::mouseMove(panel(), QPoint(240, 150));
+    QApplication::processEvents();
+    EXPECT_EQ(readout(), "39.98GHz");
+}
+
 TEST_F(Pointer, FollowsTheFieldsAndTheUnitWithoutASolve) {
     child<QLineEdit>(&w, "txtIFStart")->setText("100");
     child<QLineEdit>(&w, "txtIFStop")->setText("0");
