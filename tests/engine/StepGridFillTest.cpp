@@ -79,15 +79,6 @@ TEST_F(StepFill, SumOnlyWritesNoDifferenceAndAllNavy) {
     EXPECT_GT(written, 0);
 }
 
-TEST_F(StepFill, BothInBandShowsTheDifferenceInNavy) {
-    // A cell whose two spurs are both in band.
-    matrix.SumSpur(0, 2, 3) = 40;
-    matrix.DiffSpur(0, 2, 3) = 35.25f;
-    const GridCells cells = fillStepGrid(matrix, 0, input(), {});
-    EXPECT_EQ(cells.text[GridCells::index(2, 3)], "35.25");
-    EXPECT_EQ(cells.ink[GridCells::index(2, 3)], kSumInk);
-}
-
 TEST_F(StepFill, CellsBeyondTheHarmonicLimitsKeepTheirText) {
     GridCells before;
     before.text[GridCells::index(9, 2)] = "44.00";
@@ -96,14 +87,6 @@ TEST_F(StepFill, CellsBeyondTheHarmonicLimitsKeepTheirText) {
     const GridCells cells = fillStepGrid(matrix, 5, in, before);
     EXPECT_EQ(cells.text[GridCells::index(9, 2)], "44.00");
     EXPECT_EQ(cells.text[GridCells::index(3, 9)], "45.00");
-}
-
-TEST_F(StepFill, BandEdgesCount) {
-    matrix.SumSpur(0, 0, 1) = state.IFStart;
-    matrix.DiffSpur(0, 1, 2) = state.IFStop;
-    const GridCells cells = fillStepGrid(matrix, 0, input(), {});
-    EXPECT_EQ(cells.text[GridCells::index(0, 1)], "30.00");
-    EXPECT_EQ(cells.text[GridCells::index(1, 2)], "50.00");
 }
 
 TEST(SolveStep, GivesTheSolvedValuesBackAndRepairsAStep) {
