@@ -49,6 +49,12 @@ struct GridFillInput {
 GridCells fillSpurGrid(const SpurMatrix& matrix, const GridFillInput& in,
                        const std::array<Ink, kFillSize * kFillSize>& inkBefore);
 
+// The grid showing step k alone: every cell of m 0..mMax, n 0..nMax is
+// emptied first and then gets the step's in-band spur by the rules above; a
+// cell emptied keeps its colour. Cells outside that range keep `before`.
+GridCells fillStepGrid(const SpurMatrix& matrix, int k, const GridFillInput& in,
+                       GridCells before);
+
 // Header texts: "<m>xLO" and "<n>xRF".
 std::string loHeaderText(int m);
 std::string rfHeaderText(int n);

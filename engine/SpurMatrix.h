@@ -40,6 +40,8 @@ struct WorkingState {
     float IFStop = 0;
     float ConvLoss = 0;
     float LOIsolation = 0;
+    // The reference of the relative pointer read-out.
+    float PointerRefFreq = 0;
 };
 
 } // namespace kestrel

@@ -42,6 +42,32 @@ SolveOverflow findSolveOverflow(const SolveInput& in) {
     return SolveOverflow::None;
 }
 
+void solveSpurStep(SpurMatrix& matrix, int s, float lo, int mMax, int nMax) {
+    if (s < 0 || s > kMaxStepIndex) return;
+    mMax = std::clamp(mMax, -1, kMaxOrder);
+    nMax = std::clamp(nMax, -1, kMaxOrder);
+    const float rf = matrix.RFFreq(s);
+    // Products are formed in double and stored as single. Where none can
+    // exceed the largest single a plain conversion is exact IEEE rounding;
+    // otherwise the saturating one keeps the result defined.
+    const auto fillStep = [&](auto store) {
+        for (int m = 0; m <= mMax; ++m) {
+            const double mLO = m * static_cast<double>(lo);
+            for (int n = 0; n <= nMax; ++n) {
+                const double nRF = n * static_cast<double>(rf);
+                matrix.SumSpur(s, m, n) = store(nRF + mLO);
+                matrix.DiffSpur(s, m, n) = store(std::fabs(nRF - mLO));
+            }
+        }
+    };
+    const double bound = nMax * std::fabs(static_cast<double>(rf)) +
+                         mMax * std::fabs(static_cast<double>(lo));
+    if (bound <= std::numeric_limits<float>::max())
+        fillStep([](double v) { return static_cast<float>(v); });
+    else
+        fillStep([](double v) { return toSingle(v); });
+}
+
 void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matrix) {
     state.NumSteps = in.numSteps;
     state.RFStepSize = stepSize(in);
@@ -60,25 +86,7 @@ void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matr
             lo = trackingLO(in, rf);
             matrix.TrackLOFreq(s) = lo;
         }
-        // Products are formed in double and stored as single. Where none can
-        // exceed the largest single a plain conversion is exact IEEE rounding;
-        // otherwise the saturating one keeps the result defined.
-        const auto fillStep = [&](auto store) {
-            for (int m = 0; m <= mMax; ++m) {
-                const double mLO = m * static_cast<double>(lo);
-                for (int n = 0; n <= nMax; ++n) {
-                    const double nRF = n * static_cast<double>(rf);
-                    matrix.SumSpur(s, m, n) = store(nRF + mLO);
-                    matrix.DiffSpur(s, m, n) = store(std::fabs(nRF - mLO));
-                }
-            }
-        };
-        const double bound = nMax * std::fabs(static_cast<double>(rf)) +
-                             mMax * std::fabs(static_cast<double>(lo));
-        if (bound <= std::numeric_limits<float>::max())
-            fillStep([](double v) { return static_cast<float>(v); });
-        else
-            fillStep([](double v) { return toSingle(v); });
+        solveSpurStep(matrix, s, lo, mMax, nMax);
     }
 }
 

@@ -33,6 +33,9 @@ void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matr
 // a design that fits stores only finite frequencies and step sizes.
 enum class SolveOverflow { None, Span, TrackingLO };
 SolveOverflow findSolveOverflow(const SolveInput& in);
+// Works out step s again from its stored RFFreq(s) and the LO frequency lo,
+// for orders 0..mMax x 0..nMax, with the arithmetic of the solve.
+void solveSpurStep(SpurMatrix& matrix, int s, float lo, int mMax, int nMax);
 
 // Last step index that a solve with this state covers (-1 when none).
 int lastSolvedStep(const WorkingState& state);

@@ -102,6 +102,15 @@ std::array<Ink, kFillSize * kFillSize> SpurGrid::inks() const {
     return out;
 }
 
+GridCells SpurGrid::cells() const {
+    GridCells out;
+    out.ink = inks();
+    for (int m = 0; m < kFillSize; ++m)
+        for (int n = 0; n < kFillSize; ++n)
+            out.text[GridCells::index(m, n)] = table_->item(n + 1, m + 1)->text().toStdString();
+    return out;
+}
+
 void SpurGrid::apply(const GridCells& cells) {
     for (int m = 0; m < kFillSize; ++m) {
         for (int n = 0; n < kFillSize; ++n) {

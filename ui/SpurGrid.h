@@ -25,6 +25,8 @@ public:
     void writeHeaders(int mMax, int nMax);
 
     std::array<Ink, kFillSize * kFillSize> inks() const;
+    // Texts and colours of the cells a fill writes.
+    GridCells cells() const;
     void apply(const GridCells& cells);
 
 private:

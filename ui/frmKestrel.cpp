@@ -20,7 +20,10 @@
 #include "engine/GridFill.h"
 #include "engine/NumberText.h"
 #include "display/LineCanvas.h"
+#include "display/PointerReadout.h"
 #include "display/SpectrumDisplay.h"
+#include "display/StepDriver.h"
+#include "display/SweepDriver.h"
 #include "ui/Banner.h"
 #include "ui/DesignFiles.h"
 #include "ui/FileLists.h"
@@ -107,6 +110,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     grid_ = std::make_unique<ui::SpurGrid>(control<QTableWidget>("gridSpurs"));
     solveInput_ = std::make_unique<ui::SolveInputReader>(this, controls_);
     buildDisplay();
+    buildReplays();
 
     // Legend: white text on the colours of the two spur families.
     const auto legend = [this](const char* name, QColor background) {
@@ -347,3 +351,45 @@ void frmKestrel::FileMixer_LostFocus() { fileLists_->rereadAndHide(FileMixer_); 
 void frmKestrel::FileErase_DblClick() { fileLists_->eraseSelected(); }
 void frmKestrel::FileErase_LostFocus() { fileLists_->rereadAndHide(FileErase_); }
 void frmKestrel::chkProject_Click() { designFiles_->chkProject_Click(); }
+void frmKestrel::buildReplays() {
+    display::ReplayHost h;
+    h.display = display_.get();
+    h.matrix = matrix_.get();
+    h.state = &state_;
+    h.freqUnit = [this] { return freqUnit_; };
+    h.cmdSweep = control<QPushButton>("cmdSweep");
+    h.chkSingle = control<QCheckBox>("chkSingle");
+    h.cboSweepSpeed = control<QComboBox>("cboSweepSpeed");
+    h.lblStepPointer = control<QLabel>("lblStepPointer");
+    h.lblMOUSEPOINTER = control<QLabel>("lblMOUSEPOINTER");
+    h.lblRFANA = control<QLabel>("lblRFANA");
+    h.lblWorking2 = lblWorking2_;
+    h.lblWorking3 = lblWorking3_;
+    h.lblWorking4 = lblWorking4_;
+    h.txtRFDisFreq = txtRFDisFreq_;
+    h.txtMarker1 = control<QLineEdit>("txtMarker1");
+    h.txtMarker2 = control<QLineEdit>("txtMarker2");
+    h.txtIFStart = control<QLineEdit>("txtIFStart");
+    h.txtIFStop = control<QLineEdit>("txtIFStop");
+    h.chkOffset = chkOffset_;
+    h.chkSUMONLY = chkSUMONLY_;
+    h.cboLOHar = control<QComboBox>("cboLOHar");
+    h.cboRFHar = control<QComboBox>("cboRFHar");
+    h.gridCells = [this] { return grid_->cells(); };
+    h.showGrid = [this](const GridCells& cells) { grid_->apply(cells); };
+    h.critical = [this](const QString& text, const QString& title) {
+        ui::showMessage(this, text, title, QMessageBox::Critical);
+    };
+    sweep_ = std::make_unique<display::SweepDriver>(h);
+    step_ = std::make_unique<display::StepDriver>(h);
+    pointer_ = std::make_unique<display::PointerReadout>(h);
+    connect(h.cmdSweep, &QPushButton::clicked, this, &frmKestrel::cmdSweep_Click);
+    connect(control<QPushButton>("cmdSingleStep"), &QPushButton::clicked, this,
+            &frmKestrel::cmdSingleStep_Click);
+    connect(control<QPushButton>("cmdSTEPBACK"), &QPushButton::clicked, this,
+            &frmKestrel::cmdSTEPBACK_Click);
+}
+
+void frmKestrel::cmdSweep_Click() { sweep_->cmdSweep_Click(); }
+void frmKestrel::cmdSingleStep_Click() { step_->cmdSingleStep_Click(); }
+void frmKestrel::cmdSTEPBACK_Click() { step_->cmdSTEPBACK_Click(); }

@@ -22,6 +22,9 @@ class frmAboutKestrel;
 
 namespace kestrel::display {
 class SpectrumDisplay;
+class SweepDriver;
+class StepDriver;
+class PointerReadout;
 } // namespace kestrel::display
 
 namespace kestrel::ui {
@@ -64,6 +67,9 @@ public:
     void FileErase_DblClick();
     void FileErase_LostFocus();
     void chkProject_Click();
+    void cmdSweep_Click();
+    void cmdSingleStep_Click();
+    void cmdSTEPBACK_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -85,6 +91,7 @@ private:
     void buildDisplay();
     void setReplayEnabled(bool enabled);
     void wireDesignFiles();
+    void buildReplays();
 
     template <class T> T* control(const char* name) const;
 
@@ -98,6 +105,9 @@ private:
     std::unique_ptr<kestrel::ui::SolveInputReader> solveInput_;
     std::unique_ptr<kestrel::display::SpectrumDisplay> display_;
     std::unique_ptr<kestrel::ui::SpurLevelFields> levels_;
+    std::unique_ptr<kestrel::display::SweepDriver> sweep_;
+    std::unique_ptr<kestrel::display::StepDriver> step_;
+    std::unique_ptr<kestrel::display::PointerReadout> pointer_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
     std::unique_ptr<kestrel::ui::HelpViewer> helpViewer_;
     std::unique_ptr<kestrel::ui::FormPrinter> printer_;
