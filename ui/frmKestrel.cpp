@@ -3,40 +3,33 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QShortcut>
 #include <QTableWidget>
 #include <array>
-#include <cmath>
 
 #include "engine/DesignConstants.h"
 #include "engine/GridFill.h"
 #include "engine/NumberText.h"
-#include "display/LineCanvas.h"
-#include "display/PointerReadout.h"
 #include "display/SpectrumDisplay.h"
+#include "display/PointerReadout.h"
 #include "display/StepDriver.h"
 #include "display/SweepDriver.h"
 #include "ui/Banner.h"
 #include "ui/DesignFiles.h"
 #include "ui/FileLists.h"
-#include "ui/FocusEvents.h"
 #include "ui/FormPrinter.h"
 #include "ui/HelpViewer.h"
-#include "ui/QuickHelp.h"
+#include "ui/WindowCentring.h"
+#include "ui/FocusEvents.h"
 #include "ui/InputFields.h"
 #include "ui/MainLayout.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SolveInputReader.h"
 #include "ui/SpurGrid.h"
-#include "ui/WindowCentring.h"
 #include "ui/frmAboutKestrel.h"
 #include "ui/SpurLevelFields.h"
 #include "ui/frmMixer.h"
@@ -75,12 +68,6 @@ QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(
 std::string text(const QLineEdit* e) { return e->text().toStdString(); }
 
 } // namespace
-
-template <class T> T* frmKestrel::control(const char* name) const {
-    T* w = qobject_cast<T*>(controls_.value(QLatin1String(name)));
-    Q_ASSERT(w);
-    return w;
-}
 
 frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     setObjectName(QStringLiteral("frmKestrel"));
@@ -221,21 +208,6 @@ void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
 void frmKestrel::mnuMHz_Click() { selectUnit(QStringLiteral("MHz")); }
 void frmKestrel::mnuKHz_Click() { selectUnit(QStringLiteral("KHz")); }
 
-void frmKestrel::buildDisplay() {
-    const auto text = [this](const char* name) {
-        QLineEdit* field = control<QLineEdit>(name);
-        return [field] { return field->text(); };
-    };
-    display::DisplaySource source{matrix_.get(), &state_, [this] { return freqUnit_; },
-                                  text("txtMarker1"), text("txtMarker2"),
-                                  text("txtIFStart"), text("txtIFStop")};
-    display::DisplayReadouts readouts{control<QLabel>("lblIfDisFreq"), control<QLabel>("lblIFSUM"),
-                                      control<QLabel>("lblRFANA"), control<QLabel>("lblIfDispLo"),
-                                      control<QLabel>("lblDisIFHI")};
-    display_ = std::make_unique<display::SpectrumDisplay>(
-        *control<display::AnalyzerPanel>("Frame4"), readouts, std::move(source));
-}
-
 void frmKestrel::cmdCalculate_GotFocus() { display_->ShowEdgeLabels(); }
 
 void frmKestrel::txtLOPower_LostFocus() { levels_->txtLOPower_LostFocus(); }
@@ -306,41 +278,12 @@ void frmKestrel::cmdCalculate_Click() {
     if (levelsRefused) levels_->focusBack(levelsRefused);
 }
 
-// Quick help on the captions, the help file on F1, the Help menu and every
-// quick-help box's Help button, the print and about menu items.
-void frmKestrel::wireHelpPrintAbout() {
-    helpViewer_ = std::make_unique<ui::HelpViewer>(ui::locateHelpFile(helpFile_));
-    ui::setHelpOpener([this] { mnuKstHelp_Click(); });
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &frmKestrel::mnuKstHelp_Click);
-    (new ui::QuickHelp(this))->attach(this, ui::mainWindowQuickHelp());
-    printer_ = std::make_unique<ui::FormPrinter>();
-}
-
 void frmKestrel::mnuKstHelp_Click() { helpViewer_->showHelp(); }
 void frmKestrel::mnuPrint_Click() { printer_->print(centralWidget(), this); }
 
 void frmKestrel::mnuAboutKestrel_Click() {
     if (!about_) about_ = std::make_unique<frmAboutKestrel>();
     about_->showAbout();
-}
-
-void frmKestrel::wireDesignFiles() {
-    designFiles_ = std::make_unique<ui::DesignFiles>(
-        this, [this] { return freqUnit_; }, [this](const QString& unit) { selectUnit(unit); });
-    FileMixer_ = control<QListWidget>("FileMixer");
-    FileErase_ = control<QListWidget>("FileErase");
-    fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_,
-                                   [this](const QString& name) { return designFiles_->load(name); });
-    const auto menu = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
-    connect(menu("mnuSave"), &QAction::triggered, this, &frmKestrel::mnuSave_Click);
-    connect(menu("mnuLoad"), &QAction::triggered, this, &frmKestrel::mnuLoad_Click);
-    connect(menu("mnuDelete"), &QAction::triggered, this, &frmKestrel::mnuDelete_Click);
-    fileLists_->onDoubleClick(FileMixer_, [this] { FileMixer_DblClick(); });
-    fileLists_->onDoubleClick(FileErase_, [this] { FileErase_DblClick(); });
-    focus_->onLostFocus(FileMixer_, [this] { FileMixer_LostFocus(); });
-    focus_->onLostFocus(FileErase_, [this] { FileErase_LostFocus(); });
-    connect(control<QCheckBox>("chkProject"), &QCheckBox::toggled, this, &frmKestrel::chkProject_Click);
 }
 
 void frmKestrel::mnuSave_Click() { designFiles_->mnuSave_Click(); }
@@ -351,44 +294,6 @@ void frmKestrel::FileMixer_LostFocus() { fileLists_->rereadAndHide(FileMixer_); 
 void frmKestrel::FileErase_DblClick() { fileLists_->eraseSelected(); }
 void frmKestrel::FileErase_LostFocus() { fileLists_->rereadAndHide(FileErase_); }
 void frmKestrel::chkProject_Click() { designFiles_->chkProject_Click(); }
-void frmKestrel::buildReplays() {
-    display::ReplayHost h;
-    h.display = display_.get();
-    h.matrix = matrix_.get();
-    h.state = &state_;
-    h.freqUnit = [this] { return freqUnit_; };
-    h.cmdSweep = control<QPushButton>("cmdSweep");
-    h.chkSingle = control<QCheckBox>("chkSingle");
-    h.cboSweepSpeed = control<QComboBox>("cboSweepSpeed");
-    h.lblStepPointer = control<QLabel>("lblStepPointer");
-    h.lblMOUSEPOINTER = control<QLabel>("lblMOUSEPOINTER");
-    h.lblRFANA = control<QLabel>("lblRFANA");
-    h.lblWorking2 = lblWorking2_;
-    h.lblWorking3 = lblWorking3_;
-    h.lblWorking4 = lblWorking4_;
-    h.txtRFDisFreq = txtRFDisFreq_;
-    h.txtMarker1 = control<QLineEdit>("txtMarker1");
-    h.txtMarker2 = control<QLineEdit>("txtMarker2");
-    h.txtIFStart = control<QLineEdit>("txtIFStart");
-    h.txtIFStop = control<QLineEdit>("txtIFStop");
-    h.chkOffset = chkOffset_;
-    h.chkSUMONLY = chkSUMONLY_;
-    h.cboLOHar = control<QComboBox>("cboLOHar");
-    h.cboRFHar = control<QComboBox>("cboRFHar");
-    h.gridCells = [this] { return grid_->cells(); };
-    h.showGrid = [this](const GridCells& cells) { grid_->apply(cells); };
-    h.critical = [this](const QString& text, const QString& title) {
-        ui::showMessage(this, text, title, QMessageBox::Critical);
-    };
-    sweep_ = std::make_unique<display::SweepDriver>(h);
-    step_ = std::make_unique<display::StepDriver>(h);
-    pointer_ = std::make_unique<display::PointerReadout>(h);
-    connect(h.cmdSweep, &QPushButton::clicked, this, &frmKestrel::cmdSweep_Click);
-    connect(control<QPushButton>("cmdSingleStep"), &QPushButton::clicked, this,
-            &frmKestrel::cmdSingleStep_Click);
-    connect(control<QPushButton>("cmdSTEPBACK"), &QPushButton::clicked, this,
-            &frmKestrel::cmdSTEPBACK_Click);
-}
 
 void frmKestrel::cmdSweep_Click() { sweep_->cmdSweep_Click(); }
 void frmKestrel::cmdSingleStep_Click() { step_->cmdSingleStep_Click(); }

@@ -128,3 +128,9 @@ private:
     QCheckBox* chkOffset_ = nullptr;
     QCheckBox* chkSUMONLY_ = nullptr;
 };
+
+template <class T> T* frmKestrel::control(const char* name) const {
+    T* w = qobject_cast<T*>(controls_.value(QLatin1String(name)));
+    Q_ASSERT(w);
+    return w;
+}
