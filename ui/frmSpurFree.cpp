@@ -57,6 +57,7 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
     gridBands_->setObjectName(QStringLiteral("gridBands"));
     gridBands_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gridBands_->verticalHeader()->hide();
+    gridBands_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     gridBands_->horizontalHeader()->setStretchLastSection(true);
 
     auto* inputs = new QFormLayout;
@@ -68,7 +69,7 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
     layout->addWidget(chkShade_);
     layout->addWidget(lblNote_);
     layout->addWidget(gridBands_);
-    resize(560, 320);
+    resize(640, 340);
 
     focus_ = new ui::FocusEvents(this);
     focus_->onLostFocus(txtThreshold_, [this] { txtThreshold_LostFocus(); });
@@ -114,6 +115,7 @@ void frmSpurFree::refresh() {
     } else {
         lblNote_->setText(QStringLiteral("Solve the matrix first."));
     }
+    lblNote_->setVisible(!lblNote_->text().isEmpty());
     const QString unit = QStringLiteral(" (") + solution.unit + QStringLiteral(")");
     gridBands_->setHorizontalHeaderLabels({QStringLiteral("Start") + unit, QStringLiteral("Stop") + unit,
                                            QStringLiteral("Width") + unit, QStringLiteral("Below"),
