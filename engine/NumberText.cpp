@@ -58,6 +58,17 @@ float parseFloat(std::string_view number) {
     return strtof_l(s.c_str(), nullptr, cLocale());
 }
 
+// The exponent after the "e", held within a bound far beyond any double's,
+// so that no text can overflow it.
+long long exponentOf(std::string_view s) {
+    constexpr long long bound = 1'000'000'000'000LL;
+    const bool negative = !s.empty() && s.front() == '-';
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
+    long long e = 0;
+    for (char c : s) e = std::min(bound, e * 10 + (c - '0'));
+    return negative ? -e : e;
+}
+
 std::string generalWithPrecision(double value, int precision) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
@@ -113,33 +124,38 @@ std::string generalText(double value) { return generalWithPrecision(value, 15); 
 std::string formatFixed2(std::string_view decimalText) {
     const std::string_view t = trimBlanks(decimalText);
     if (t.empty() || scanNumber(t) != t.size()) return std::string(decimalText);
+    // Beyond the double range there is no value to show: an empty text tells
+    // the caller so, where a made-up number would not.
+    if (std::isinf(parseDouble(t))) return {};
 
     // Split into sign, mantissa digits and the position of the decimal point.
     std::size_t i = 0;
     const bool negative = t[i] == '-';
     if (t[i] == '+' || t[i] == '-') ++i;
     std::string digits;
-    long point = -1;
+    long long point = -1;
     for (; i < t.size() && (isDigit(t[i]) || t[i] == '.'); ++i) {
         if (t[i] == '.')
-            point = static_cast<long>(digits.size());
+            point = static_cast<long long>(digits.size());
         else
             digits += t[i];
     }
-    if (point < 0) point = static_cast<long>(digits.size());
-    if (i < t.size()) { // exponent
-        long exp = 0;
-        std::from_chars(t.data() + i + 1 + (t[i + 1] == '+'), t.data() + t.size(), exp);
-        point += exp;
-    }
-    // Far beyond any single or double: keep the strings bounded.
-    point = std::clamp(point, -5L, 1000L);
+    if (point < 0) point = static_cast<long long>(digits.size());
+    // Leading zeros say nothing; without them the point's place bounds the
+    // magnitude.
+    const std::size_t zeros = std::min(digits.find_first_not_of('0'), digits.size());
+    digits.erase(0, zeros);
+    point -= static_cast<long long>(zeros);
+    if (i < t.size()) point += exponentOf(t.substr(i + 1));
+    // A value that fits a double has at most 309 integer digits, and one whose
+    // first digit lies beyond the third decimal rounds to zero.
+    const long places = digits.empty() ? 0L : static_cast<long>(std::clamp(point, -5LL, 400LL));
 
     // Integer part and exactly three decimals (the third decides the rounding).
     std::string intPart, frac;
-    for (long k = 0; k < point; ++k)
+    for (long k = 0; k < places; ++k)
         intPart += k < static_cast<long>(digits.size()) ? digits[k] : '0';
-    for (long k = point; k < point + 3; ++k)
+    for (long k = places; k < places + 3; ++k)
         frac += (k >= 0 && k < static_cast<long>(digits.size())) ? digits[k] : '0';
 
     std::string fixed = intPart + frac.substr(0, 2); // the value times 100
@@ -164,6 +180,17 @@ std::string formatFixed2(std::string_view decimalText) {
     return out;
 }
 
-std::string formatFixed2(double value) { return formatFixed2(generalText(value)); }
+std::string formatFixed2(double value) {
+    if (!std::isfinite(value)) return {};
+    std::string fixed = formatFixed2(generalText(value));
+    if (fixed.empty()) {
+        // Next to the largest double the 15-digit text rounds out of range;
+        // the shortest exact text still fits.
+        char buf[64];
+        const auto res = std::to_chars(buf, buf + sizeof buf, value);
+        fixed = formatFixed2(std::string_view(buf, std::size_t(res.ptr - buf)));
+    }
+    return fixed;
+}
 
 } // namespace kestrel

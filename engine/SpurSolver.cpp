@@ -12,11 +12,39 @@ int lastSolvedStep(const WorkingState& state) {
     return std::clamp<int>(state.NumSteps, -1, kMaxStepIndex);
 }
 
+namespace {
+
+// The step size and the RF of step s exactly as a solve stores them.
+float stepSize(const SolveInput& in) {
+    return in.numSteps < 1 ? 0.f : toSingle((in.rfStop - in.rfStart) / in.numSteps);
+}
+
+float rfAtStep(const SolveInput& in, float step, int s) {
+    return toSingle(in.rfStart + s * static_cast<double>(step));
+}
+
+float trackingLO(const SolveInput& in, float rf) {
+    const double offset = in.loOffset ? in.loOffset() : 0.0;
+    return toSingle(rf + offset);
+}
+
+} // namespace
+
+SolveOverflow findSolveOverflow(const SolveInput& in) {
+    const float step = stepSize(in);
+    if (!std::isfinite(step)) return SolveOverflow::Span;
+    const int last = lastSolvedStep(WorkingState{.NumSteps = in.numSteps});
+    for (int s = 0; s <= last; ++s) {
+        const float rf = rfAtStep(in, step, s);
+        if (!std::isfinite(rf)) return SolveOverflow::Span;
+        if (in.trackingLO && !std::isfinite(trackingLO(in, rf))) return SolveOverflow::TrackingLO;
+    }
+    return SolveOverflow::None;
+}
+
 void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matrix) {
     state.NumSteps = in.numSteps;
-    if (state.NumSteps != 0)
-        state.RFStepSize = toSingle((in.rfStop - in.rfStart) / state.NumSteps);
-    if (state.NumSteps < 1) state.RFStepSize = 0;
+    state.RFStepSize = stepSize(in);
     state.LOFreq = in.loFreq;
     state.IFStart = in.ifStart;
     state.IFStop = in.ifStop;
@@ -25,12 +53,11 @@ void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matr
     const int nMax = std::clamp(in.nMax, -1, kMaxOrder);
     const int last = lastSolvedStep(state);
     for (int s = 0; s <= last; ++s) {
-        const float rf = toSingle(in.rfStart + s * static_cast<double>(state.RFStepSize));
+        const float rf = rfAtStep(in, state.RFStepSize, s);
         matrix.RFFreq(s) = rf;
         float lo = state.LOFreq;
         if (in.trackingLO) {
-            const double offset = in.loOffset ? in.loOffset() : 0.0;
-            lo = toSingle(rf + offset);
+            lo = trackingLO(in, rf);
             matrix.TrackLOFreq(s) = lo;
         }
         // Products are formed in double and stored as single. Where none can

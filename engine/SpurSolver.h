@@ -28,6 +28,12 @@ struct SolveInput {
 // orders beyond the matrix capacity are not computed.
 void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matrix);
 
+// Which part of a design would leave the single range in a solve: the
+// span (the step size or an RF step) or a tracking LO frequency. A solve of
+// a design that fits stores only finite frequencies and step sizes.
+enum class SolveOverflow { None, Span, TrackingLO };
+SolveOverflow findSolveOverflow(const SolveInput& in);
+
 // Last step index that a solve with this state covers (-1 when none).
 int lastSolvedStep(const WorkingState& state);
 

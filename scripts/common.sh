@@ -3,17 +3,21 @@ set -euo pipefail
 
 KESTREL_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation
                   libgtest-dev libgmock-dev libbenchmark-dev)
+# Only ./fuzz.sh needs these: clang with libFuzzer and its sanitizer runtimes.
+KESTREL_FUZZ_PACKAGES=(clang libclang-rt-dev)
 
+# The given packages that are not installed (the build's when none given).
 missing_packages() {
     local p
-    for p in "${KESTREL_PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
     done
 }
 
 ensure_packages() {
     local missing
-    missing=$(missing_packages)
+    if [ $# -eq 0 ]; then set -- "${KESTREL_PACKAGES[@]}"; fi
+    missing=$(missing_packages "$@")
     [ -z "$missing" ] && return 0
     echo "Installing missing packages:" $missing
     local sudo_cmd=()
@@ -33,12 +37,14 @@ ensure_packages() {
     "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends $missing
 }
 
+# build_project [folder [cmake options...]]: configures once, then builds.
 build_project() {
     local root build_dir
     root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-    build_dir="$root/build"
+    build_dir="$root/${1:-build}"
+    [ $# -gt 0 ] && shift
     if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-        cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
     cmake --build "$build_dir" --parallel "$(nproc)"
     KESTREL_BUILD_DIR="$build_dir"

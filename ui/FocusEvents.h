@@ -28,7 +28,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void run(const QHash<QObject*, Handler>& handlers, QObject* watched);
+    void run(const QHash<QObject*, Handler>& handlers, QObject* watched, bool leaving,
+             Qt::FocusReason reason);
+    void swallowPendingClick();
 
     QHash<QObject*, Handler> got_;
     QHash<QObject*, Handler> lost_;

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +10,7 @@
 #include <cmath>
 
 #include "display/AnalyzerPanel.h"
+#include "display/ClassicFrame.h"
 #include "ui/Fonts.h"
 #include "ui/WrapCheckBox.h"
 
@@ -22,12 +22,17 @@ int px(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPer
 QWidget* create(const ControlSpec& spec, QWidget* parent) {
     const QString caption = QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
     switch (spec.kind) {
-    case Kind::Frame: return new QGroupBox(caption, parent);
+    case Kind::Frame: return new kestrel::display::ClassicFrame(caption, parent);
     case Kind::Panel: return new kestrel::display::AnalyzerPanel(caption, parent);
     case Kind::Label:
     case Kind::Picture: {
         auto* label = new QLabel(caption, parent);
         label->setWordWrap(spec.flags & WordWrap);
+        if (spec.flags & AlignRight) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (spec.flags & Boxed) {
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setAlignment(Qt::AlignCenter);
+        }
         return label;
     }
     case Kind::Text: {

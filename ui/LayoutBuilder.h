@@ -22,6 +22,8 @@ enum Flag : unsigned {
     PlainFace = 1u << 3, // the frames' plain sans-serif instead of the narrow face
     WordWrap = 1u << 4,
     ReadOnly = 1u << 5,
+    AlignRight = 1u << 6,
+    Boxed = 1u << 7, // a read-out box: sunken border, centred text
 };
 
 struct ControlSpec {

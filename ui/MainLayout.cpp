@@ -74,8 +74,31 @@ constexpr std::array kLayout = std::to_array<ControlSpec>({
 
     // Analyzer and its read-outs
     {"Frame4", "", K::Panel, 3240, 240, 7215, 4335, "Spectrum Analyzer", PlainFace},
+    {"lblRFANA", "Frame4", K::Label, 5880, 0, 1155, 195, "RF Frequency"},
+    {"lblStepPointer", "Frame4", K::Label, 0, 0, 255, 195, "0", Hidden},
+    {"lblMOUSEPOINTER", "Frame4", K::Label, 0, 0, 255, 195, "1", Hidden},
     {"lblIfDispLo", "", K::Label, 3240, 4680, 495, 255, "30"},
-    {"lblDisIFHI", "", K::Label, 9960, 4680, 495, 255, "50"},
+    {"lblDisIFHI", "", K::Label, 9960, 4680, 495, 255, "50", AlignRight},
+    {"Label33", "", K::Label, 5880, 4560, 600, 255, "LO - RF"},
+    {"lblIfDisFreq", "", K::Label, 6480, 4560, 735, 255, "Diff Spur", Boxed},
+    {"Label32", "", K::Label, 5880, 4800, 600, 255, "LO + RF"},
+    {"lblIFSUM", "", K::Label, 6480, 4800, 735, 255, "Sum Spur", Boxed},
+    // Level scale: each label beside its graticule line, 0 to -100 dBc.
+    {"Label12", "", K::Label, 2880, 480, 330, 255, "0", AlignRight},
+    {"Label26", "", K::Label, 2880, 840, 330, 255, "-10", AlignRight},
+    {"Label16", "", K::Label, 2880, 1200, 330, 255, "-20", AlignRight},
+    {"Label27", "", K::Label, 2880, 1560, 330, 255, "-30", AlignRight},
+    {"Label17", "", K::Label, 2880, 1920, 330, 255, "-40", AlignRight},
+    {"Label28", "", K::Label, 2880, 2280, 330, 255, "-50", AlignRight},
+    {"Label18", "", K::Label, 2880, 2640, 330, 255, "-60", AlignRight},
+    {"Label29", "", K::Label, 2880, 3000, 330, 255, "-70", AlignRight},
+    {"Label19", "", K::Label, 2880, 3360, 330, 255, "-80", AlignRight},
+    {"Label30", "", K::Label, 2880, 3720, 330, 255, "-90", AlignRight},
+    {"Label25", "", K::Label, 2880, 4080, 330, 255, "-100", AlignRight},
+    {"Label31", "", K::Label, 2640, 2400, 255, 255, "dBc"},
+    // "RF" beside the span start; its twin Label5 sits off the client area.
+    {"Label6", "", K::Label, 2880, 4680, 330, 255, "RF", AlignRight},
+    {"Label5", "", K::Label, -720, 5640, 330, 255, "RF"},
     {"Label34", "", K::Label, 5760, 5040, 600, 240, "RF Input"},
     {"txtRFDisFreq", "", K::Text, 6360, 5040, 975, 240, "FREQUENCY", ReadOnly},
     {"Label35", "", K::Label, 2880, 5160, 1260, 225, " Blue = Sum Spurs  "},
@@ -94,6 +117,21 @@ constexpr std::array kLayout = std::to_array<ControlSpec>({
 
 } // namespace
 
+// Axis strokes between the edge and centre read-outs, and the shadow-coloured
+// boxes around the display and around the sweep controls.
+constexpr std::array kLines = std::to_array<display::LineSpec>({
+    {"Line20", 3720, 4800, 5760, 4800},
+    {"Line21", 7200, 4800, 9960, 4800},
+    {"Line18", 2520, 120, 10680, 120, display::kDefaultLineColor, true},
+    {"Line25", 10680, 120, 10680, 8280, display::kDefaultLineColor, true},
+    {"Line26", 2520, 8280, 10680, 8280, display::kDefaultLineColor, true},
+    {"Line27", 2520, 120, 2520, 8280, display::kDefaultLineColor, true},
+    {"Line28", 120, 7920, 120, 9360, display::kDefaultLineColor, true},
+    {"Line29", 2280, 7920, 2280, 9360, display::kDefaultLineColor, true},
+    {"Line30", 120, 9360, 2280, 9360, display::kDefaultLineColor, true},
+});
+
 std::span<const ControlSpec> mainWindowLayout() { return kLayout; }
+std::span<const display::LineSpec> mainWindowLines() { return kLines; }
 
 } // namespace kestrel::ui

@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include "display/LineShape.h"
 #include "ui/LayoutBuilder.h"
 
 namespace kestrel::ui {
@@ -13,5 +14,6 @@ inline constexpr int kClientWidth = 10950;
 inline constexpr int kClientHeight = 9600;
 
 std::span<const ControlSpec> mainWindowLayout();
+std::span<const display::LineSpec> mainWindowLines();
 
 } // namespace kestrel::ui

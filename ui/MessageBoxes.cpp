@@ -7,12 +7,16 @@ std::function<void()>& helpOpener() {
     static std::function<void()> open;
     return open;
 }
+int boxesShown = 0;
 } // namespace
+
+int messageBoxCount() { return boxesShown; }
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         const QString& title, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) {
+    ++boxesShown;
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -12,6 +12,10 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::StandardButton defaultButton =
                                             QMessageBox::NoButton);
 
+// How many message boxes have been shown so far: lets a caller tell whether
+// something it ran put a box in the user's way.
+int messageBoxCount();
+
 // "Please Use Numeric Values Only", the error every numeric check shows.
 void showNumericCheck(QWidget* parent);
 

@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include "engine/DesignConstants.h"
+#include "ui/FrozenGridHeaders.h"
 #include "ui/LayoutBuilder.h"
 
 namespace kestrel::ui {
@@ -56,6 +57,9 @@ void SpurGrid::prepare() {
             t.setColumnWidth(c, qRound(kDataColumnWidth / double(kTwipsPerPixel)));
         }
     }
+    // A read-only display: Tab leaves it like any other control.
+    t.setTabKeyNavigation(false);
+    new FrozenGridHeaders(&t); // owned by the table
 }
 
 void SpurGrid::clearForSolve() {

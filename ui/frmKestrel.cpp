@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableWidget>
 #include <array>
 #include <cmath>
@@ -17,11 +19,23 @@
 #include "engine/DesignConstants.h"
 #include "engine/GridFill.h"
 #include "engine/NumberText.h"
+#include "display/LineCanvas.h"
+#include "display/SpectrumDisplay.h"
 #include "ui/Banner.h"
+#include "ui/DesignFiles.h"
+#include "ui/FileLists.h"
 #include "ui/FocusEvents.h"
+#include "ui/FormPrinter.h"
+#include "ui/HelpViewer.h"
+#include "ui/QuickHelp.h"
+#include "ui/InputFields.h"
 #include "ui/MainLayout.h"
 #include "ui/MessageBoxes.h"
+#include "ui/SolveInputReader.h"
 #include "ui/SpurGrid.h"
+#include "ui/WindowCentring.h"
+#include "ui/frmAboutKestrel.h"
+#include "ui/SpurLevelFields.h"
 #include "ui/frmMixer.h"
 
 using namespace kestrel;
@@ -69,10 +83,11 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     setObjectName(QStringLiteral("frmKestrel"));
     setWindowTitle(kCaption);
 
-    auto* client = new QWidget(this);
+    auto* client = new display::LineCanvas(this);
     client->setFixedSize(ui::twipsToPixels(0, 0, ui::kClientWidth, ui::kClientHeight).size());
     setCentralWidget(client);
     controls_ = ui::buildControls(client, ui::mainWindowLayout());
+    client->addLines(ui::mainWindowLines());
     buildMenus();
 
     auto* logo = control<QLabel>("Logo");
@@ -90,6 +105,8 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     chkOffset_ = control<QCheckBox>("chkOffset");
     chkSUMONLY_ = control<QCheckBox>("chkSUMONLY");
     grid_ = std::make_unique<ui::SpurGrid>(control<QTableWidget>("gridSpurs"));
+    solveInput_ = std::make_unique<ui::SolveInputReader>(this, controls_);
+    buildDisplay();
 
     // Legend: white text on the colours of the two spur families.
     const auto legend = [this](const char* name, QColor background) {
@@ -109,17 +126,24 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     focus_ = new ui::FocusEvents(this);
     focus_->onGotFocus(cmdCalculate_, [this] { cmdCalculate_GotFocus(); });
     focus_->onLostFocus(txtRFPower_, [this] { txtRFPower_LostFocus(); });
+    focus_->onLostFocus(control<QLineEdit>("txtLOPower"), [this] { txtLOPower_LostFocus(); });
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmKestrel::cmdCalculate_Click);
-    // Setting the box from the program switches the mode too.
-    connect(chkOffset_, &QCheckBox::toggled, this, &frmKestrel::chkOffset_Click);
+    wireDesignFiles();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
 
     Form_Load();
+    wireHelpPrintAbout();
+    // After start-up, which fills the lists: only later changes invalidate.
+    inputs_ = new ui::InputFields(this, controls_, *focus_, state_, [this] { setReplayEnabled(false); });
 }
 
-frmKestrel::~frmKestrel() { Form_Unload(); }
+frmKestrel::~frmKestrel() {
+    focus_->setSuppressed(true); // controls losing the focus as they go are not being left
+    Form_Unload();
+    ui::setHelpOpener(nullptr);
+}
 
 void frmKestrel::buildMenus() {
     QHash<QString, QMenu*> menus;
@@ -142,21 +166,23 @@ void frmKestrel::buildMenus() {
     on("mnuGHz", &frmKestrel::mnuGHz_Click);
     on("mnuMHz", &frmKestrel::mnuMHz_Click);
     on("mnuKHz", &frmKestrel::mnuKHz_Click);
+    on("mnuKstHelp", &frmKestrel::mnuKstHelp_Click);
+    on("mnuPrint", &frmKestrel::mnuPrint_Click);
+    on("mnuAboutKestrel", &frmKestrel::mnuAboutKestrel_Click);
+    on("mnuMixer", &frmKestrel::mnuMixer_Click);
 }
 
 void frmKestrel::Form_Load() {
     helpFile_ = QStringLiteral("KESTRELII.HLP");
 
-    // Centred on the screen as computed, even where that is off-screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move(s.x() + (s.width() - outer.width()) / 2, s.y() + (s.height() - outer.height()) / 2);
-    }
+    // Centred as computed, even where that is off-screen.
+    ui::centreOnScreen(this);
 
     mixer_ = std::make_unique<frmMixer>();
     state_.ConvLoss = toSingleStrict(text(mixer_->txtConversionLoss())).value_or(0);
     state_.LOIsolation = toSingleStrict(text(mixer_->txtLOIsolation())).value_or(0);
+    levels_ = std::make_unique<ui::SpurLevelFields>(this, control<QLineEdit>("txtLOPower"),
+                                                    txtRFPower_, *mixer_, state_, *display_, *focus_);
 
     freqUnit_ = qstr(kInitialUnit);
 
@@ -172,6 +198,8 @@ void frmKestrel::Form_Load() {
 
 void frmKestrel::Form_Unload() {
     if (mixer_) mixer_->close();
+    if (about_) about_->close();
+    if (helpViewer_) helpViewer_->close();
 }
 
 void frmKestrel::closeEvent(QCloseEvent* event) {
@@ -189,78 +217,36 @@ void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
 void frmKestrel::mnuMHz_Click() { selectUnit(QStringLiteral("MHz")); }
 void frmKestrel::mnuKHz_Click() { selectUnit(QStringLiteral("KHz")); }
 
-void frmKestrel::cmdCalculate_GotFocus() {
-    control<QLabel>("lblIfDispLo")->setText(control<QLineEdit>("txtIFStart")->text());
-    control<QLabel>("lblDisIFHI")->setText(control<QLineEdit>("txtIFStop")->text());
+void frmKestrel::buildDisplay() {
+    const auto text = [this](const char* name) {
+        QLineEdit* field = control<QLineEdit>(name);
+        return [field] { return field->text(); };
+    };
+    display::DisplaySource source{matrix_.get(), &state_, [this] { return freqUnit_; },
+                                  text("txtMarker1"), text("txtMarker2"),
+                                  text("txtIFStart"), text("txtIFStop")};
+    display::DisplayReadouts readouts{control<QLabel>("lblIfDisFreq"), control<QLabel>("lblIFSUM"),
+                                      control<QLabel>("lblRFANA"), control<QLabel>("lblIfDispLo"),
+                                      control<QLabel>("lblDisIFHI")};
+    display_ = std::make_unique<display::SpectrumDisplay>(
+        *control<display::AnalyzerPanel>("Frame4"), readouts, std::move(source));
 }
 
-void frmKestrel::txtRFPower_LostFocus() {
-    // The spur levels follow the powers; nothing to update until they are drawn.
-}
+void frmKestrel::cmdCalculate_GotFocus() { display_->ShowEdgeLabels(); }
 
-void frmKestrel::chkOffset_Click() {
-    // Fixed LO frequency or tracking offset: the two fields share one place.
-    const bool tracking = chkOffset_->isChecked();
-    control<QLabel>("lblOffsetInst")->setVisible(tracking);
-    txtLoOffset_->setVisible(tracking);
-    control<QLineEdit>("txtLOFreq")->setVisible(!tracking);
-}
+void frmKestrel::txtLOPower_LostFocus() { levels_->txtLOPower_LostFocus(); }
+void frmKestrel::txtRFPower_LostFocus() { levels_->txtRFPower_LostFocus(); }
+void frmKestrel::mnuMixer_Click() { mixer_->showWindow(); }
+
+void frmKestrel::chkOffset_Click() { inputs_->chkOffset_Click(); }
 
 void frmKestrel::setReplayEnabled(bool enabled) {
     for (const char* name : {"cmdSweep", "cmdSingleStep", "cmdSTEPBACK"})
         control<QPushButton>(name)->setEnabled(enabled);
 }
 
-std::optional<SolveInput> frmKestrel::readSolveInput() {
-    bool ok = true;
-    const auto refuse = [&](QWidget* field) {
-        if (!ok) return;
-        ok = false;
-        ui::showNumericCheck(this);
-        // The LO field hidden behind the tracking offset can only be reached
-        // through the box that switches the mode back.
-        (field->isHidden() ? chkOffset_ : field)->setFocus(Qt::OtherFocusReason);
-    };
-    // Every frequency ends up in single precision, so each must fit one.
-    const auto strictSingle = [&](const char* name) -> float {
-        auto* field = control<QLineEdit>(name);
-        const auto v = toSingleStrict(text(field));
-        if (!v) refuse(field);
-        return v.value_or(0);
-    };
-    const auto strictDouble = [&](const char* name) -> double {
-        auto* field = control<QLineEdit>(name);
-        strictSingle(name);
-        return toDoubleStrict(text(field)).value_or(0);
-    };
-    const auto listValue = [&](const char* name) -> std::int16_t {
-        auto* box = control<QComboBox>(name);
-        const auto v = toInt16HalfEven(box->currentText().toStdString());
-        if (!v) refuse(box);
-        return v.value_or(0);
-    };
-
-    SolveInput in;
-    in.rfStart = strictDouble("txtRFStart");
-    in.rfStop = strictDouble("txtRFStop");
-    in.numSteps = listValue("cboSteps");
-    in.loFreq = strictSingle("txtLOFreq");
-    in.ifStart = strictSingle("txtIFStart");
-    in.ifStop = strictSingle("txtIFStop");
-    in.trackingLO = chkOffset_->isChecked();
-    if (in.trackingLO) {
-        // A leading number that no single can hold would poison every step.
-        if (std::isinf(toSingle(leadingNumber(text(txtLoOffset_))))) refuse(txtLoOffset_);
-        in.loOffset = [this] { return leadingNumber(text(txtLoOffset_)); };
-    }
-    in.mMax = listValue("cboLOHar");
-    in.nMax = listValue("cboRFHar");
-    if (!ok) return std::nullopt;
-    return in;
-}
-
 void frmKestrel::cmdCalculate_Click() {
-    const std::optional<SolveInput> in = readSolveInput();
+    const std::optional<SolveInput> in = solveInput_->read();
     if (!in) return; // refused before anything changed
 
     lblWorking4_->hide();
@@ -270,7 +256,9 @@ void frmKestrel::cmdCalculate_Click() {
     focus_->setSuppressed(true);
     txtRFPower_->setFocus(Qt::OtherFocusReason);
     focus_->setSuppressed(false);
-    txtRFPower_LostFocus();
+    // A refusal has had its one box; the matrix does not depend on the
+    // levels, so the solve goes on and the focus ends in that field.
+    QWidget* const levelsRefused = levels_->txtRFPower_LostFocus();
     focus_->setSuppressed(true);
     cmdCalculate_->setFocus(Qt::OtherFocusReason);
     focus_->setSuppressed(false);
@@ -311,4 +299,51 @@ void frmKestrel::cmdCalculate_Click() {
     txtRFDisFreq_->setUpdatesEnabled(true);
     lblWorking2_->hide();
     setReplayEnabled(true);
+    if (levelsRefused) levels_->focusBack(levelsRefused);
 }
+
+// Quick help on the captions, the help file on F1, the Help menu and every
+// quick-help box's Help button, the print and about menu items.
+void frmKestrel::wireHelpPrintAbout() {
+    helpViewer_ = std::make_unique<ui::HelpViewer>(ui::locateHelpFile(helpFile_));
+    ui::setHelpOpener([this] { mnuKstHelp_Click(); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &frmKestrel::mnuKstHelp_Click);
+    (new ui::QuickHelp(this))->attach(this, ui::mainWindowQuickHelp());
+    printer_ = std::make_unique<ui::FormPrinter>();
+}
+
+void frmKestrel::mnuKstHelp_Click() { helpViewer_->showHelp(); }
+void frmKestrel::mnuPrint_Click() { printer_->print(centralWidget(), this); }
+
+void frmKestrel::mnuAboutKestrel_Click() {
+    if (!about_) about_ = std::make_unique<frmAboutKestrel>();
+    about_->showAbout();
+}
+
+void frmKestrel::wireDesignFiles() {
+    designFiles_ = std::make_unique<ui::DesignFiles>(
+        this, [this] { return freqUnit_; }, [this](const QString& unit) { selectUnit(unit); });
+    FileMixer_ = control<QListWidget>("FileMixer");
+    FileErase_ = control<QListWidget>("FileErase");
+    fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_,
+                                   [this](const QString& name) { return designFiles_->load(name); });
+    const auto menu = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
+    connect(menu("mnuSave"), &QAction::triggered, this, &frmKestrel::mnuSave_Click);
+    connect(menu("mnuLoad"), &QAction::triggered, this, &frmKestrel::mnuLoad_Click);
+    connect(menu("mnuDelete"), &QAction::triggered, this, &frmKestrel::mnuDelete_Click);
+    fileLists_->onDoubleClick(FileMixer_, [this] { FileMixer_DblClick(); });
+    fileLists_->onDoubleClick(FileErase_, [this] { FileErase_DblClick(); });
+    focus_->onLostFocus(FileMixer_, [this] { FileMixer_LostFocus(); });
+    focus_->onLostFocus(FileErase_, [this] { FileErase_LostFocus(); });
+    connect(control<QCheckBox>("chkProject"), &QCheckBox::toggled, this, &frmKestrel::chkProject_Click);
+}
+
+void frmKestrel::mnuSave_Click() { designFiles_->mnuSave_Click(); }
+void frmKestrel::mnuLoad_Click() { fileLists_->show(FileMixer_); }
+void frmKestrel::mnuDelete_Click() { fileLists_->show(FileErase_); }
+void frmKestrel::FileMixer_DblClick() { fileLists_->loadSelected(); }
+void frmKestrel::FileMixer_LostFocus() { fileLists_->rereadAndHide(FileMixer_); }
+void frmKestrel::FileErase_DblClick() { fileLists_->eraseSelected(); }
+void frmKestrel::FileErase_LostFocus() { fileLists_->rereadAndHide(FileErase_); }
+void frmKestrel::chkProject_Click() { designFiles_->chkProject_Click(); }

@@ -14,13 +14,26 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTableWidget;
 class frmMixer;
+class frmAboutKestrel;
+
+namespace kestrel::display {
+class SpectrumDisplay;
+} // namespace kestrel::display
 
 namespace kestrel::ui {
+class DesignFiles;
+class FileLists;
 class FocusEvents;
+class SolveInputReader;
+class InputFields;
 class SpurGrid;
+class HelpViewer;
+class FormPrinter;
+class SpurLevelFields;
 } // namespace kestrel::ui
 
 class frmKestrel : public QMainWindow {
@@ -32,30 +45,46 @@ public:
     // Event handlers, named after control and event.
     void cmdCalculate_Click();
     void cmdCalculate_GotFocus();
+    void txtLOPower_LostFocus();
     void txtRFPower_LostFocus();
+    void mnuMixer_Click();
     void chkOffset_Click();
     void mnuGHz_Click();
     void mnuMHz_Click();
     void mnuKHz_Click();
+    void mnuKstHelp_Click();
+    void mnuPrint_Click();
+    void mnuAboutKestrel_Click();
+    // Design files: saved, loaded and erased by DesignFiles and FileLists.
+    void mnuSave_Click();
+    void mnuLoad_Click();
+    void mnuDelete_Click();
+    void FileMixer_DblClick();
+    void FileMixer_LostFocus();
+    void FileErase_DblClick();
+    void FileErase_LostFocus();
+    void chkProject_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
     const QString& freqUnit() const { return freqUnit_; }
     const QString& helpFile() const { return helpFile_; }
     frmMixer* mixerWindow() const { return mixer_.get(); }
+    frmAboutKestrel* aboutWindow() const { return about_.get(); }
+    kestrel::display::SpectrumDisplay& spectrumDisplay() const { return *display_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
+    void wireHelpPrintAbout();
     void Form_Load();
     void Form_Unload();
     void selectUnit(const QString& unit);
-    // Reads what a solve needs; on a field that is no number it tells the
-    // user, puts the focus there and gives nothing.
-    std::optional<kestrel::SolveInput> readSolveInput();
+    void buildDisplay();
     void setReplayEnabled(bool enabled);
+    void wireDesignFiles();
 
     template <class T> T* control(const char* name) const;
 
@@ -66,7 +95,18 @@ private:
     QString helpFile_;
     std::unique_ptr<frmMixer> mixer_;
     std::unique_ptr<kestrel::ui::SpurGrid> grid_;
+    std::unique_ptr<kestrel::ui::SolveInputReader> solveInput_;
+    std::unique_ptr<kestrel::display::SpectrumDisplay> display_;
+    std::unique_ptr<kestrel::ui::SpurLevelFields> levels_;
     kestrel::ui::FocusEvents* focus_ = nullptr;
+    std::unique_ptr<kestrel::ui::HelpViewer> helpViewer_;
+    std::unique_ptr<kestrel::ui::FormPrinter> printer_;
+    std::unique_ptr<frmAboutKestrel> about_;
+    std::unique_ptr<kestrel::ui::DesignFiles> designFiles_;
+    kestrel::ui::FileLists* fileLists_ = nullptr;
+    QListWidget* FileMixer_ = nullptr;
+    QListWidget* FileErase_ = nullptr;
+    kestrel::ui::InputFields* inputs_ = nullptr;
 
     QLineEdit* txtRFPower_ = nullptr;
     QLineEdit* txtRFDisFreq_ = nullptr;

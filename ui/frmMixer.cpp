@@ -1,12 +1,16 @@
 #include "ui/frmMixer.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <array>
 
 #include "engine/DesignConstants.h"
 #include "ui/LayoutBuilder.h"
+#include "ui/MessageBoxes.h"
 
 namespace {
 
@@ -26,22 +30,80 @@ constexpr std::array kLayout = std::to_array<ControlSpec>({
     {"txtLOIsolation", "", K::Text, 2160, 960, 615, 285, kestrel::initial::LOIsolation},
 });
 
+// The window has no border of its own.
+constexpr std::array kLines = std::to_array<kestrel::display::LineSpec>({
+    {"Line1", 120, 120, 120, 1320},
+    {"Line2", 3120, 120, 120, 120},
+    {"Line3", 3120, 1320, 120, 1320},
+    {"Line4", 3120, 120, 3120, 1320},
+});
+
+struct QuickHelp {
+    const char* text;
+    const char* tutorial;
+};
+
+constexpr std::array<QuickHelp, 3> kLabelHelp = {{
+    {"Enter Conversion Loss Specification for MIXER (Updated when RF Input Power or LO Power "
+     "is changed)...",
+     "TUTORIAL: Use 8 dB "},
+    {"Enter RF INPUT to RF(IF) OUTPUT Isolation Specification for MIXER (Updated when RF Input "
+     "Power or LO Power is changed)...",
+     "TUTORIAL: Use 25 dB "},
+    {"Enter LO INPUT to RF(IF) OUTPUT Isolation Specification for MIXER (Updated when RF Input "
+     "Power or LO Power is changed)... ",
+     "TUTORIAL: Use 25 dB "},
+}};
+
 } // namespace
 
-frmMixer::frmMixer() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+frmMixer::frmMixer() : LineCanvas(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmMixer"));
     setWindowTitle(QStringLiteral("Mixer Parameters"));
     const QRect client = kestrel::ui::twipsToPixels(0, 0, kClientWidth, kClientHeight);
     setFixedSize(client.size());
 
     const auto controls = kestrel::ui::buildControls(this, kLayout);
+    addLines(kLines);
     conversionLoss_ = qobject_cast<QLineEdit*>(controls.value(QStringLiteral("txtConversionLoss")));
     rfIsolation_ = qobject_cast<QLineEdit*>(controls.value(QStringLiteral("txtRFIsolation")));
     loIsolation_ = qobject_cast<QLineEdit*>(controls.value(QStringLiteral("txtLOIsolation")));
+    setTabOrder(conversionLoss_, rfIsolation_);
+    setTabOrder(rfIsolation_, loIsolation_);
+    for (int i = 0; i < 3; ++i) {
+        auto* label = qobject_cast<QLabel*>(controls.value(QStringLiteral("Label%1").arg(i + 1)));
+        // The two-line-high caption starts level with its field.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        labels_[i] = label;
+        labels_[i]->installEventFilter(this);
+    }
 
     // Placed once, in the middle of the screen, whether shown or not.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();
         move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
     }
+}
+
+void frmMixer::showWindow() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmMixer::Label_Click(int index) {
+    const QuickHelp& help = kLabelHelp[index];
+    kestrel::ui::showQuickHelp(this, QLatin1String(help.text), QLatin1String(help.tutorial));
+}
+
+bool frmMixer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (int i = 0; i < 3; ++i)
+            if (watched == labels_[i]) {
+                Label_Click(i);
+                return true;
+            }
+    }
+    return LineCanvas::eventFilter(watched, event);
 }

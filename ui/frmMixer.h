@@ -1,12 +1,14 @@
 #pragma once
 // The mixer parameters window: conversion loss and the two isolations, held
-// only as the texts of its fields.
+// only as the texts of its fields. Borderless; four lines draw its frame.
 
-#include <QWidget>
+#include <array>
+
+#include "display/LineCanvas.h"
 
 class QLineEdit;
 
-class frmMixer : public QWidget {
+class frmMixer : public kestrel::display::LineCanvas {
     Q_OBJECT
 public:
     frmMixer();
@@ -15,8 +17,18 @@ public:
     QLineEdit* txtRFIsolation() const { return rfIsolation_; }
     QLineEdit* txtLOIsolation() const { return loIsolation_; }
 
+    // `mnuMixer`: shows the one window, modeless, with what was typed so far.
+    void showWindow();
+
+    // Quick help of the three captions.
+    void Label_Click(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLineEdit* conversionLoss_ = nullptr;
     QLineEdit* rfIsolation_ = nullptr;
     QLineEdit* loIsolation_ = nullptr;
+    std::array<QWidget*, 3> labels_{};
 };

@@ -155,7 +155,62 @@ TEST(NumberTexts, Fixed2KeepsEmptyAndFormattedTexts) {
     EXPECT_EQ(formatFixed2(""), "");
     EXPECT_EQ(formatFixed2("40.50"), "40.50");
     EXPECT_EQ(formatFixed2("abc"), "abc");
-    EXPECT_EQ(formatFixed2("1E+400"), formatFixed2("1E+400")); // bounded, no hang
+}
+
+std::string ones(std::size_t zeros) { return "1" + std::string(zeros, '0') + ".00"; }
+
+struct Fixed2Case {
+    const char* text;
+    std::string fixed2; // empty: beyond the double range, nothing to show
+};
+
+// Any decimal text: exponents of every size, leading zeros, the double range.
+const Fixed2Case kFixed2Cases[] = {
+    {"  7  ", "7.00"},
+    {"000000123.456", "123.46"},
+    {"0.00000000000000000000000001e26", "1.00"},
+    {"1000e-3", "1.00"},
+    {"123456e-5", "1.23"},
+    {"1.0e+2", "100.00"},
+    {"99.995e0", "100.00"},
+    {"9.99e-1", "1.00"},
+    {"5e-3", "0.01"},
+    {"4.99e-3", "0.00"},
+    {"-5e-3", "-0.01"},
+    {"-4e-3", "-0.00"},
+    {"1e-400", "0.00"}, // below the smallest double: zero, not an error
+    {"1e-99999999999999999999", "0.00"},
+    {"-1e-99999999999999999999", "-0.00"},
+    {"-12e-9223372036854775808", "-0.00"},
+    {"0e99999999999999999999", "0.00"},
+    {"0.0e9223372036854775807", "0.00"},
+    {"1e308", ones(308)},
+    {"-1e308", "-" + ones(308)},
+    {"1.7976931348623157e308", "17976931348623157" + std::string(292, '0') + ".00"},
+    {"1e309", ""},
+    {"-1e309", ""},
+    {"1E+400", ""},
+    {"1e99999999999999999999", ""},
+    {"12e9223372036854775807", ""},
+    {"12e9223372036854775808", ""},
+    {"-12e+99999999999999999999999999999", ""},
+};
+
+class Fixed2Texts : public ::testing::TestWithParam<Fixed2Case> {};
+
+TEST_P(Fixed2Texts, AgreeWithTable) {
+    EXPECT_EQ(formatFixed2(GetParam().text), GetParam().fixed2) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Fixed2Texts, ::testing::ValuesIn(kFixed2Cases));
+
+TEST(NumberTexts, Fixed2OfANonFiniteDoubleIsEmpty) {
+    EXPECT_EQ(formatFixed2(std::numeric_limits<double>::infinity()), "");
+    EXPECT_EQ(formatFixed2(-std::numeric_limits<double>::infinity()), "");
+    EXPECT_EQ(formatFixed2(std::nan("")), "");
+    // Its 15-digit text would round beyond the range; the value itself fits.
+    EXPECT_EQ(formatFixed2(DBL_MAX), "17976931348623157" + std::string(292, '0') + ".00");
+    EXPECT_EQ(formatFixed2(-DBL_MAX), "-17976931348623157" + std::string(292, '0') + ".00");
 }
 
 TEST(NumberTexts, GeneralTextOfDouble) {

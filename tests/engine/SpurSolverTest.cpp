@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <optional>
 
 #include "engine/SpurSolver.h"
 #include "tests/support/Designs.h"
@@ -135,6 +137,66 @@ TEST(SpurSolver, ProductsAreRoundedOnceFromDouble) {
     const double rf = 1.1f, lo = 3.3f;
     EXPECT_EQ(s.matrix->SumSpur(0, 7, 5), static_cast<float>(5 * rf + 7 * lo));
     EXPECT_EQ(s.matrix->DiffSpur(0, 7, 5), static_cast<float>(7 * lo - 5 * rf));
+}
+
+} // namespace
+
+namespace {
+
+struct OverflowCase {
+    const char* what;
+    double rfStart, rfStop;
+    std::int16_t steps;
+    std::optional<double> offset; // tracking LO when set
+    SolveOverflow expected;
+};
+
+const OverflowCase kOverflowCases[] = {
+    {"defaults", 12.5, 16.5, 10, {}, SolveOverflow::None},
+    {"widest span in ten steps", -3.4e38, 3.4e38, 10, {}, SolveOverflow::None},
+    {"widest span in one step", -3.4e38, 3.4e38, 1, {}, SolveOverflow::Span},
+    {"step fits, last RF step does not", 0, 1e39, 100, {}, SolveOverflow::Span},
+    {"no steps: RF start only", -3.4e38, 3.4e38, 0, {}, SolveOverflow::None},
+    {"negative count: nothing solved", -3.4e38, 3.4e38, -1, {}, SolveOverflow::None},
+    {"largest RF, no span", 3.4e38, 3.4e38, 10, {}, SolveOverflow::None},
+    {"tracking LO beyond range", 3e38, 3e38, 10, 3e38, SolveOverflow::TrackingLO},
+    {"tracking LO back into range", 3e38, 3e38, 10, -3e38, SolveOverflow::None},
+    {"tracking LO beyond range at the last step", 0, 3e38, 10, 1e38,
+     SolveOverflow::TrackingLO},
+    {"span before tracking", -3.4e38, 3.4e38, 1, 3e38, SolveOverflow::Span},
+    {"tracking offset beyond the single range itself", 1, 2, 10, 1e39,
+     SolveOverflow::TrackingLO},
+};
+
+class SolveRange : public ::testing::TestWithParam<OverflowCase> {};
+
+TEST_P(SolveRange, FindsWhatLeavesTheSingleRange) {
+    const OverflowCase& c = GetParam();
+    SolveInput in = initialDesign();
+    in.rfStart = c.rfStart;
+    in.rfStop = c.rfStop;
+    in.numSteps = c.steps;
+    in.trackingLO = c.offset.has_value();
+    in.loOffset = [&] { return c.offset.value_or(0); };
+    EXPECT_EQ(findSolveOverflow(in), c.expected) << c.what;
+
+    // A design that fits leaves only finite values where the solve wrote.
+    if (c.expected != SolveOverflow::None) return;
+    Solved s;
+    s.solve(in);
+    EXPECT_TRUE(std::isfinite(s.state.RFStepSize)) << c.what;
+    for (int k = 0; k <= lastSolvedStep(s.state); ++k) {
+        EXPECT_TRUE(std::isfinite(s.matrix->RFFreq(k))) << c.what << " step " << k;
+        EXPECT_TRUE(std::isfinite(s.matrix->TrackLOFreq(k))) << c.what << " step " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SolveRange, ::testing::ValuesIn(kOverflowCases));
+
+TEST(SolveRange, FixedLOIgnoresTheOffset) {
+    SolveInput in = initialDesign();
+    in.loOffset = [] { return 1e39; };
+    EXPECT_EQ(findSolveOverflow(in), SolveOverflow::None);
 }
 
 } // namespace

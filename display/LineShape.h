@@ -1,0 +1,95 @@
+#pragma once
+// A line control: a plain object that the widget holding it paints, with its
+// end points in twips relative to that widget (15 twips = 1 pixel).
+
+#include <QColor>
+#include <QObject>
+#include <string_view>
+
+class QPainter;
+class QWidget;
+
+namespace kestrel::display {
+
+inline constexpr double kTwipsPerPixel = 15;
+inline constexpr QRgb kDefaultLineColor = 0xFF000000;
+
+struct LineSpec {
+    std::string_view name;
+    double x1, y1, x2, y2; // twips
+    QRgb color = kDefaultLineColor;
+    bool buttonShadow = false; // the window scheme's shadow colour instead of `color`
+    int width = 1;
+    Qt::PenStyle style = Qt::SolidLine;
+    bool visible = true;
+};
+
+class LineShape;
+
+// The widget that paints a set of lines hears of every change.
+class LineHost {
+public:
+    virtual void lineChanged(const LineShape& line) = 0;
+
+protected:
+    ~LineHost() = default;
+};
+
+class LineShape : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(double x1 READ x1 WRITE setX1)
+    Q_PROPERTY(double y1 READ y1 WRITE setY1)
+    Q_PROPERTY(double x2 READ x2 WRITE setX2)
+    Q_PROPERTY(double y2 READ y2 WRITE setY2)
+    Q_PROPERTY(bool visible READ isVisible WRITE setVisible)
+    Q_PROPERTY(QColor color READ color WRITE setColor)
+    Q_PROPERTY(int width READ width WRITE setWidth)
+    Q_PROPERTY(int penStyle READ penStyle WRITE setPenStyle)
+    Q_PROPERTY(QString label READ label WRITE setLabel)
+
+public:
+    // `canvas` paints the line and is its parent; `host` is told of changes.
+    LineShape(const LineSpec& spec, QWidget* canvas, LineHost* host);
+
+    // Coordinates are kept in single precision, as the window stores them.
+    double x1() const { return x1_; }
+    double y1() const { return y1_; }
+    double x2() const { return x2_; }
+    double y2() const { return y2_; }
+    bool isVisible() const { return visible_; }
+    QColor color() const { return color_; }
+    int width() const { return width_; }
+    int penStyle() const { return int(style_); }
+    QString label() const { return label_; }
+
+    void setX1(double v);
+    void setY1(double v);
+    void setX2(double v);
+    void setY2(double v);
+    void setVisible(bool v);
+    void setColor(const QColor& c);
+    void setWidth(int w);
+    void setPenStyle(int s);
+    void setLabel(const QString& text) { label_ = text; } // descriptive only, never drawn
+
+    // Both ends to one x, shown: how a replay places a vertical line.
+    void placeAt(float x);
+
+    // Paints the visible line, cut to `clip` (pixels); coordinates far
+    // outside never reach the rasterizer.
+    void paint(QPainter& painter, const QRectF& clip) const;
+
+private:
+    void set(float& field, double v);
+    void changed();
+
+    LineHost* host_;
+    float x1_, y1_, x2_, y2_;
+    bool visible_;
+    QColor color_;
+    int width_;
+    Qt::PenStyle style_;
+    QString label_;
+};
+
+} // namespace kestrel::display

@@ -1,0 +1,110 @@
+#include "display/SpectrumDisplay.h"
+
+#include <QLabel>
+#include <cmath>
+
+#include "engine/NumberText.h"
+
+namespace kestrel::display {
+
+SpectrumDisplay::SpectrumDisplay(AnalyzerPanel& panel, DisplayReadouts readouts,
+                                 DisplaySource source)
+    : panel_(panel), readouts_(readouts), source_(std::move(source)) {
+    // Opaque on the panel's green, so that its repaint need not paint the
+    // graticule beneath it.
+    QLabel* rf = readouts_.rfAna;
+    rf->setAutoFillBackground(true);
+    QPalette pal = rf->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(kPanelGreen));
+    rf->setPalette(pal);
+}
+
+float SpectrumDisplay::FreqToX(float f) const {
+    return display::FreqToX(f, source_.state->IFStart, source_.state->IFStop);
+}
+
+bool SpectrumDisplay::spanUsable() const {
+    return std::isfinite(FreqToX(source_.state->IFStart)) &&
+           std::isfinite(FreqToX(source_.state->IFStop));
+}
+
+bool SpectrumDisplay::PlaceSpurLine(LineShape& line, float f) {
+    const float x = FreqToX(f);
+    // An empty span gives NaN or infinities; nothing sensible to draw.
+    if (!spanUsable()) return false;
+    line.placeAt(x);
+    return true;
+}
+
+bool SpectrumDisplay::PlaceMarkers() {
+    const auto m1 = toSingleStrict(source_.marker1Text().toStdString());
+    const auto m2 = toSingleStrict(source_.marker2Text().toStdString());
+    if (!m1 || !m2 || !spanUsable()) return false;
+    marker1Freq_ = *m1;
+    marker2Freq_ = *m2;
+    panel_.marker(1).placeAt(FreqToX(marker1Freq_));
+    panel_.marker(2).placeAt(FreqToX(marker2Freq_));
+    return true;
+}
+
+void SpectrumDisplay::ShowStepReadouts(int k) {
+    const SpurMatrix& mx = *source_.matrix;
+    readouts_.ifDisFreq->setText(QString::fromStdString(formatFixed2(double(mx.DiffSpur(k, 1, 1)))));
+    readouts_.ifSum->setText(QString::fromStdString(formatFixed2(double(mx.SumSpur(k, 1, 1)))));
+    readouts_.rfAna->setText(QString::fromStdString(shortText(mx.RFFreq(k))) + QLatin1Char(' ') +
+                             source_.freqUnit());
+}
+
+void SpectrumDisplay::ShowEdgeLabels() {
+    readouts_.ifDispLo->setText(source_.ifStartText());
+    readouts_.disIFHI->setText(source_.ifStopText());
+}
+
+void SpectrumDisplay::placeDifferenceLines(int k) {
+    if (!spanUsable()) return;
+    const SpurMatrix& mx = *source_.matrix;
+    for (int i = 0; i < kDifferenceLineCount; ++i) {
+        const SpurLineId id = kReplayOrder[i];
+        panel_.spurLine(i).placeAt(FreqToX(mx.DiffSpur(k, id.m, id.n)));
+    }
+}
+
+void SpectrumDisplay::placeSumLines(int k) {
+    if (!spanUsable()) return;
+    const SpurMatrix& mx = *source_.matrix;
+    for (int i = kDifferenceLineCount; i < kSpurLineCount; ++i) {
+        const SpurLineId id = kReplayOrder[i];
+        panel_.spurLine(i).placeAt(FreqToX(mx.SumSpur(k, id.m, id.n)));
+    }
+}
+
+void SpectrumDisplay::placeStepLines(int k) {
+    placeDifferenceLines(k);
+    placeSumLines(k);
+}
+
+void SpectrumDisplay::redrawNow() {
+    // One repaint, one flush to the screen, for the panel (with lblRFANA,
+    // its child) and the two boxes beside it when they share its parent.
+    QWidget* parent = panel_.parentWidget();
+    QLabel* boxes[] = {readouts_.ifDisFreq, readouts_.ifSum};
+    if (parent && boxes[0]->parentWidget() == parent && boxes[1]->parentWidget() == parent) {
+        QRegion region(panel_.geometry());
+        for (QLabel* box : boxes) region += box->geometry();
+        parent->repaint(region);
+        return;
+    }
+    panel_.repaint();
+    for (QLabel* box : boxes) box->repaint();
+}
+
+void SpectrumDisplay::ApplySpurLevels(const SpurLevelTable& levels) {
+    for (int i = 0; i < kLevelPairCount; ++i) {
+        const auto [m, n] = kLevelPairs[i];
+        const float top = SpurLineTop(levels.level[i]);
+        for (bool sum : {false, true})
+            if (LineShape* line = panel_.spurLine({m, n, sum})) line->setY1(top);
+    }
+}
+
+} // namespace kestrel::display

@@ -1,0 +1,157 @@
+#include "ui/DesignFiles.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <array>
+#include <cmath>
+
+#include "engine/NumberText.h"
+#include "files/DesignFileIO.h"
+#include "files/DesignRecord.h"
+#include "ui/MessageBoxes.h"
+
+namespace kestrel::ui {
+namespace {
+
+namespace df = kestrel::designfile;
+
+// The fields of records 2 to 11, in record order.
+constexpr std::array<const char*, df::kValueCount> kValueFields = {
+    "txtLoOffset", "txtLOFreq",  "txtLOPower", "txtRFStart", "txtRFStop",
+    "txtRFPower",  "txtIFStart", "txtMarker1", "txtMarker2", "txtIFStop",
+};
+
+const QString kSaveTitle = QStringLiteral("Save Mixer File");
+const QString kLoadTitle = QStringLiteral("Load Mixer File");
+const QString kFilePrefix =
+    QStringLiteral("Kestrel II Spurious Analysis - Version 3.1      Current File: ");
+
+void refuse(QWidget* parent, const QString& title, const QString& text) {
+    showMessage(parent, text, title, QMessageBox::Critical);
+}
+
+// Names stay in the working directory: no separators, no "." or "..", and
+// nothing a terminal or a file list would show garbled.
+bool isPlainName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
+    for (const QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+
+bool isLatin1(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF) return false;
+    return true;
+}
+
+} // namespace
+
+DesignFiles::DesignFiles(QWidget* window, UnitGetter unit, UnitSetter setUnit)
+    : window_(window), unit_(std::move(unit)), setUnit_(std::move(setUnit)),
+      chkOffset_(window->findChild<QCheckBox*>(QStringLiteral("chkOffset"))),
+      chkProject_(window->findChild<QCheckBox*>(QStringLiteral("chkProject"))),
+      txtProject_(window->findChild<QLineEdit*>(QStringLiteral("txtProject"))) {}
+
+QLineEdit* DesignFiles::field(const char* name) const {
+    return window_->findChild<QLineEdit*>(QLatin1String(name));
+}
+
+void DesignFiles::setCurrentFile(const QString& shown) { window_->setWindowTitle(kFilePrefix + shown); }
+
+void DesignFiles::chkProject_Click() {
+    const Qt::CheckState state = chkProject_->checkState();
+    if (state == Qt::Checked) txtProject_->show();
+    if (state == Qt::Unchecked) txtProject_->hide();
+}
+
+void DesignFiles::mnuSave_Click() {
+    bool ok = false;
+    const QString name = QInputDialog::getText(window_, kSaveTitle,
+                                               QStringLiteral("Enter File Name (Saved as name.kst)"),
+                                               QLineEdit::Normal, QStringLiteral("FileName"), &ok);
+    if (ok) save(name);
+}
+
+bool DesignFiles::save(const QString& typedName) {
+    if (!isPlainName(typedName)) {
+        refuse(window_, kSaveTitle,
+               QStringLiteral("The name \"%1\" cannot be used for a design file. A name must not be "
+                              "empty, \".\" or \"..\", and must not contain \"/\", \"\\\" or "
+                              "control characters.")
+                   .arg(typedName));
+        return false;
+    }
+
+    df::DesignRecord record;
+    record.offsetState = chkOffset_->isChecked() ? 1.0f : 0.0f;
+    for (int i = 0; i < df::kValueCount; ++i) {
+        const QString text = field(kValueFields[i])->text();
+        record.values[i] = toSingle(leadingNumber(text.toStdString()));
+        if (!std::isfinite(record.values[i])) {
+            refuse(window_, kSaveTitle,
+                   QStringLiteral("The design was not saved: the value \"%1\" is too large for a "
+                                  "design file.")
+                       .arg(text));
+            return false;
+        }
+    }
+    const QString project = txtProject_->text();
+    if (project.size() > qsizetype(df::kMaxTextLength) || !isLatin1(project)) {
+        refuse(window_, kSaveTitle,
+               QStringLiteral("The design was not saved: the project text must be at most %1 "
+                              "characters long and use only Western European (Latin-1) characters.")
+                   .arg(df::kMaxTextLength));
+        return false;
+    }
+    record.project = project.toLatin1().toStdString();
+    record.projectState = chkProject_->isChecked() ? 1.0f : 0.0f;
+    record.unit = unit_().toStdString();
+
+    const auto image = df::writeRecords(record);
+    const QString fileName = typedName + QLatin1String(df::kExtension.data());
+    const std::string error = image ? df::writeFileHead(QFile::encodeName(fileName).toStdString(), *image)
+                                    : df::describe(*df::validate(record));
+    if (!error.empty()) {
+        refuse(window_, kSaveTitle,
+               QStringLiteral("The design could not be saved to \"%1\": %2.")
+                   .arg(fileName, QString::fromLocal8Bit(error.c_str())));
+        return false;
+    }
+    setCurrentFile(typedName);
+    return true;
+}
+
+bool DesignFiles::load(const QString& fileName) {
+    const df::FileBytes file =
+        df::readFileHead(QFile::encodeName(fileName).toStdString(), df::kFullFileSize);
+    if (!file.error.empty()) {
+        refuse(window_, kLoadTitle,
+               QStringLiteral("The design file \"%1\" could not be read: %2.")
+                   .arg(fileName, QString::fromLocal8Bit(file.error.c_str())));
+        return false;
+    }
+    const df::ReadResult read = df::readRecords(file.bytes);
+    if (!read.record) {
+        refuse(window_, kLoadTitle,
+               QStringLiteral("\"%1\" is not a valid design file: %2. Nothing was loaded.")
+                   .arg(fileName, QLatin1String(df::describe(read.error))));
+        return false;
+    }
+
+    // As if the user made each change: the boxes' and fields' reactions run.
+    const df::DesignRecord& r = *read.record;
+    chkOffset_->setChecked(*df::checkState(r.offsetState));
+    for (int i = 0; i < df::kValueCount; ++i)
+        field(kValueFields[i])->setText(QString::fromStdString(shortText(r.values[i])));
+    txtProject_->setText(QString::fromLatin1(r.project.data(), qsizetype(r.project.size())));
+    chkProject_->setChecked(*df::checkState(r.projectState));
+    setCurrentFile(fileName);
+    setUnit_(QString::fromLatin1(r.unit.data(), qsizetype(r.unit.size())));
+    return true;
+}
+
+} // namespace kestrel::ui

@@ -1,0 +1,96 @@
+#include "ui/FileLists.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QMouseEvent>
+
+#include "files/DesignFileIO.h"
+#include "ui/MessageBoxes.h"
+
+namespace kestrel::ui {
+namespace {
+
+const QString kLoadTitle = QStringLiteral("Load Mixer File");
+const QString kEraseTitle = QStringLiteral("Erase Mixer File");
+
+bool confirmed(QWidget* parent, const QString& title) {
+    return showMessage(parent, QStringLiteral("Do you want to continue ?"), title,
+                       QMessageBox::Critical, QMessageBox::Yes | QMessageBox::No,
+                       QMessageBox::No) != QMessageBox::No;
+}
+
+} // namespace
+
+FileLists::FileLists(QWidget* window, QListWidget* loadList, QListWidget* eraseList, Loader load)
+    : QObject(window), window_(window), loadList_(loadList), eraseList_(eraseList),
+      load_(std::move(load)) {}
+
+void FileLists::reread(QListWidget* list) {
+    list->clear();
+    for (const std::string& name : designfile::listDesignFiles())
+        list->addItem(QFile::decodeName(QByteArray::fromStdString(name)));
+}
+
+void FileLists::show(QListWidget* list) {
+    list->show();
+    list->raise();
+    reread(list);
+}
+
+void FileLists::rereadAndHide(QListWidget* list) {
+    reread(list);
+    list->hide();
+}
+
+QString FileLists::selectedName(QListWidget* list, const QString& title) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty()) {
+        showMessage(window_, QStringLiteral("No design file is selected."), title,
+                    QMessageBox::Critical);
+        return {};
+    }
+    return selected.first()->text();
+}
+
+void FileLists::loadSelected() {
+    if (confirmed(window_, QStringLiteral("Overwrite Current Design? (Load New File)"))) {
+        const QString name = selectedName(loadList_, kLoadTitle);
+        if (!name.isEmpty()) load_(name);
+    }
+    rereadAndHide(loadList_);
+}
+
+void FileLists::eraseSelected() {
+    if (confirmed(window_, QStringLiteral("Do you want to ERASE selected file?"))) {
+        const QString name = selectedName(eraseList_, kEraseTitle);
+        if (!name.isEmpty()) {
+            const std::string error = designfile::eraseFile(QFile::encodeName(name).toStdString());
+            if (!error.empty())
+                showMessage(window_,
+                            QStringLiteral("The design file \"%1\" could not be erased: %2.")
+                                .arg(name, QString::fromLocal8Bit(error.c_str())),
+                            kEraseTitle, QMessageBox::Critical);
+        }
+    }
+    rereadAndHide(eraseList_);
+}
+
+void FileLists::onDoubleClick(QListWidget* list, std::function<void()> handler) {
+    doubleClicks_.insert(list->viewport(), std::move(handler));
+    list->viewport()->installEventFilter(this);
+}
+
+bool FileLists::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        const auto it = doubleClicks_.constFind(watched);
+        if (it != doubleClicks_.constEnd()) {
+            const std::function<void()> handler = it.value();
+            handler();
+            return true; // the list is hidden and re-read by now
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace kestrel::ui

@@ -1,0 +1,71 @@
+#include "ui/frmAboutKestrel.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <array>
+
+#include "ui/Fonts.h"
+#include "ui/LayoutBuilder.h"
+#include "ui/WindowCentring.h"
+
+namespace {
+
+using kestrel::ui::ControlSpec;
+using K = kestrel::ui::Kind;
+
+constexpr int kClientWidth = 5520; // twips
+constexpr int kClientHeight = 2775;
+
+// The contact lines point to help that exists: the manual, the README and
+// the version of this build.
+constexpr std::array kLayout = std::to_array<ControlSpec>({
+    {"lblTitle", "", K::Label, 240, 240, 5070, 240, "Mixer Spurious Analysis - Kestrel II Developers"},
+    {"lblProduct", "", K::Label, 1080, 840, 3315, 240, "Kestrel II 3.2 - Free, No Warranty"},
+    {"lblContact", "", K::Label, 480, 1320, 2295, 255, "Help and information:"},
+    {"lblContactLine(0)", "", K::Label, 1800, 1920, 1500, 195, "Manual: press F1"},
+    {"lblContactLine(1)", "", K::Label, 1800, 2160, 1965, 195, "Getting started: README"},
+    {"lblContactLine(2)", "", K::Label, 1800, 2400, 1950, 195, "Version 3.2"},
+});
+
+// The separator under the title, solid, 3 pixels wide.
+constexpr int kSeparatorLeft = 360, kSeparatorRight = 5040, kSeparatorY = 600;
+
+int px(int twips) { return kestrel::ui::twipsToPixels(twips, 0, 0, 0).x(); }
+
+} // namespace
+
+// A fixed box with only a close control, like any about box.
+frmAboutKestrel::frmAboutKestrel()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmAboutKestrel"));
+    setWindowTitle(QStringLiteral("About Kestrel II"));
+    setFixedSize(kestrel::ui::twipsToPixels(0, 0, kClientWidth, kClientHeight).size());
+
+    const auto labels = kestrel::ui::buildControls(this, kLayout);
+    QFont bold = kestrel::ui::plainFont();
+    bold.setPointSizeF(9.75);
+    bold.setBold(true);
+    for (const char* name : {"lblTitle", "lblProduct"})
+        labels.value(QLatin1String(name))->setFont(bold);
+    for (const char* name : {"lblContact", "lblContactLine(0)", "lblContactLine(1)", "lblContactLine(2)"})
+        labels.value(QLatin1String(name))->setFont(kestrel::ui::plainFont());
+}
+
+void frmAboutKestrel::showAbout() {
+    // Loading it again after a close centres it again; an open one stays put.
+    if (!isVisible()) {
+        kestrel::ui::centreOnScreen(this);
+        show();
+    } else if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+}
+
+void frmAboutKestrel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 3, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(px(kSeparatorLeft), px(kSeparatorY), px(kSeparatorRight), px(kSeparatorY));
+}
