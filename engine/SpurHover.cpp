@@ -87,15 +87,17 @@ std::string tooltipText(const std::vector<PlacedLine>& lines, const std::vector<
         if (!id) continue;
         if (!text.empty()) text += '\n';
         if (id->kind == LineKind::Marker) {
-            text += "Marker " + std::to_string(id->marker) + ": " +
-                    withUnit(id->marker == 1 ? context.marker1 : context.marker2);
+            const float f = id->marker == 1 ? context.marker1 : context.marker2;
+            text += "Marker " + std::to_string(id->marker) + ": " + withUnit(line.frequency.value_or(f));
             continue;
         }
         const ProductFamily family =
             id->kind == LineKind::Sum ? ProductFamily::Sum : ProductFamily::Difference;
         text += line.label.empty() ? productName(id->m, id->n, family) : line.label;
         text += ": ";
-        if (stepShown && id->m <= kMaxOrder && id->n <= kMaxOrder)
+        if (line.frequency)
+            text += withUnit(*line.frequency) + ", ";
+        else if (stepShown && id->m <= kMaxOrder && id->n <= kMaxOrder)
             text += withUnit(productFrequency(*context.matrix, context.shownStep, id->m, id->n,
                                               family)) + ", ";
         text += id->m == 1 && id->n == 1 ? "wanted output" : levelText(line.top) + " dBc";

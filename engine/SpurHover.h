@@ -22,6 +22,7 @@ struct PlacedLine {
     double x = 0;
     double top = 0;
     bool visible = false;
+    std::optional<float> frequency; // where the replay placed it, when known
 };
 
 enum class LineKind { Sum, Difference, Marker };
@@ -50,7 +51,8 @@ struct HoverContext {
 
 // One text line per hit, in the order given: "7 LO + 4 RF: 46.5 GHz, -79 dBc",
 // "1 LO + 1 RF: 36.5 GHz, wanted output", "Marker 1: 37 GHz". Empty when
-// there is no hit. The level comes from the line's top.
+// there is no hit. The level comes from the line's top; the frequency is the
+// line's own where it has one, else the context's.
 std::string tooltipText(const std::vector<PlacedLine>& lines, const std::vector<std::size_t>& hits,
                         const HoverContext& context);
 

@@ -36,6 +36,7 @@
 #include "ui/WindowCentring.h"
 #include "ui/frmAboutKestrel.h"
 #include "ui/SpurLevelFields.h"
+#include "ui/SpurTools.h"
 #include "ui/frmMixer.h"
 
 using namespace kestrel;
@@ -52,11 +53,12 @@ struct MenuSpec {
     bool submenu;
 };
 
-constexpr std::array<MenuSpec, 13> kMenus = {{
+constexpr std::array<MenuSpec, 15> kMenus = {{
     {"mnuFile", "&File", nullptr, true},
     {"mnuSave", "&Save", "mnuFile", false},
     {"mnuLoad", "&Load", "mnuFile", false},
     {"mnuDelete", "&Delete", "mnuFile", false},
+    {"mnuExport", "&Export Spur Table...", "mnuFile", false},
     {"mnuPrint", "&Print Scr", nullptr, false},
     {"mnuOptions", "&Options", nullptr, true},
     {"mnuFreqUnits", "&Frequency Units", "mnuOptions", true},
@@ -64,6 +66,7 @@ constexpr std::array<MenuSpec, 13> kMenus = {{
     {"mnuMHz", "&MHz", "mnuFreqUnits", false},
     {"mnuKHz", "&KHz", "mnuFreqUnits", false},
     {"mnuMixer", "&Mixer Parameters", "mnuOptions", false},
+    {"mnuSpurFree", "Spur-&Free Bands...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
     {"mnuKstHelp", "&Help", nullptr, false},
 }};
@@ -137,6 +140,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     wireHelpPrintAbout();
     // After start-up, which fills the lists: only later changes invalidate.
     inputs_ = new ui::InputFields(this, controls_, *focus_, state_, [this] { setReplayEnabled(false); });
+    wireSpurTools();
 }
 
 frmKestrel::~frmKestrel() {
@@ -170,6 +174,8 @@ void frmKestrel::buildMenus() {
     on("mnuPrint", &frmKestrel::mnuPrint_Click);
     on("mnuAboutKestrel", &frmKestrel::mnuAboutKestrel_Click);
     on("mnuMixer", &frmKestrel::mnuMixer_Click);
+    on("mnuSpurFree", &frmKestrel::mnuSpurFree_Click);
+    on("mnuExport", &frmKestrel::mnuExport_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -200,6 +206,7 @@ void frmKestrel::Form_Unload() {
     if (mixer_) mixer_->close();
     if (about_) about_->close();
     if (helpViewer_) helpViewer_->close();
+    if (spurTools_) spurTools_->closeWindows();
 }
 
 void frmKestrel::closeEvent(QCloseEvent* event) {
@@ -299,6 +306,7 @@ void frmKestrel::cmdCalculate_Click() {
     txtRFDisFreq_->setUpdatesEnabled(true);
     lblWorking2_->hide();
     setReplayEnabled(true);
+    spurTools_->solved({in->mMax, in->nMax, in->trackingLO});
     if (levelsRefused) levels_->focusBack(levelsRefused);
 }
 
@@ -347,3 +355,14 @@ void frmKestrel::FileMixer_LostFocus() { fileLists_->rereadAndHide(FileMixer_); 
 void frmKestrel::FileErase_DblClick() { fileLists_->eraseSelected(); }
 void frmKestrel::FileErase_LostFocus() { fileLists_->rereadAndHide(FileErase_); }
 void frmKestrel::chkProject_Click() { designFiles_->chkProject_Click(); }
+
+// Band finder, table export and hover: told of every solve and level table.
+void frmKestrel::wireSpurTools() {
+    spurTools_ = std::make_unique<ui::SpurTools>(this, *matrix_, state_, *display_,
+                                                 [this] { return freqUnit_; },
+                                                 [this] { return designFiles_->currentFile(); });
+    levels_->onEvaluated([this](const SpurLevelTable& t) { spurTools_->levelsEvaluated(t); });
+}
+
+void frmKestrel::mnuSpurFree_Click() { spurTools_->mnuSpurFree_Click(); }
+void frmKestrel::mnuExport_Click() { spurTools_->mnuExport_Click(); }

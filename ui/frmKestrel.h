@@ -34,6 +34,7 @@ class SpurGrid;
 class HelpViewer;
 class FormPrinter;
 class SpurLevelFields;
+class SpurTools;
 } // namespace kestrel::ui
 
 class frmKestrel : public QMainWindow {
@@ -64,6 +65,9 @@ public:
     void FileErase_DblClick();
     void FileErase_LostFocus();
     void chkProject_Click();
+    // Band finder and table export, done by SpurTools.
+    void mnuSpurFree_Click();
+    void mnuExport_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -72,6 +76,7 @@ public:
     frmMixer* mixerWindow() const { return mixer_.get(); }
     frmAboutKestrel* aboutWindow() const { return about_.get(); }
     kestrel::display::SpectrumDisplay& spectrumDisplay() const { return *display_; }
+    kestrel::ui::SpurTools& spurTools() const { return *spurTools_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +90,7 @@ private:
     void buildDisplay();
     void setReplayEnabled(bool enabled);
     void wireDesignFiles();
+    void wireSpurTools();
 
     template <class T> T* control(const char* name) const;
 
@@ -117,4 +123,5 @@ private:
     QLabel* lblWorking4_ = nullptr;
     QCheckBox* chkOffset_ = nullptr;
     QCheckBox* chkSUMONLY_ = nullptr;
+    std::unique_ptr<kestrel::ui::SpurTools> spurTools_; // last: goes first, before what it watches
 };

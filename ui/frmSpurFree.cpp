@@ -99,6 +99,12 @@ void frmSpurFree::showEvent(QShowEvent* event) {
     refresh();
 }
 
+// Closed, the window no longer shades the analyzer.
+void frmSpurFree::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    emit shadingChanged();
+}
+
 void frmSpurFree::refresh() {
     if (!isVisible()) return;
     const ui::SpurSolution solution = source_();

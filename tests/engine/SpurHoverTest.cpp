@@ -42,14 +42,14 @@ constexpr double kX = 2344.875;
 
 std::vector<PlacedLine> overlapping() {
     return {
-        {"Line11", "", kX, 360, true},          // graticule: never a hit
-        {"Spur2x1", "", kX - 45, 1620, true},   // exactly at reach
-        {"Mrkr1", "", kX + 5, 360, true},
-        {"Spurs3x2", "", kX + 10, 1000, true},
-        {"Spur6x5", "", kX + 45.125, 500, true}, // just out of reach
-        {"Spurs0x1", "", kX, 200, false},       // hidden
-        {"Spurs1x1", "1 LO + 1 RF", kX, 360, true},
-        {"Spurs7x1", "", kX + 1, 1080, true},
+        {"Line11", "", kX, 360, true, {}},          // graticule: never a hit
+        {"Spur2x1", "", kX - 45, 1620, true, {}},   // exactly at reach
+        {"Mrkr1", "", kX + 5, 360, true, {}},
+        {"Spurs3x2", "", kX + 10, 1000, true, {}},
+        {"Spur6x5", "", kX + 45.125, 500, true, {}}, // just out of reach
+        {"Spurs0x1", "", kX, 200, false, {}},       // hidden
+        {"Spurs1x1", "1 LO + 1 RF", kX, 360, true, {}},
+        {"Spurs7x1", "", kX + 1, 1080, true, {}},
     };
 }
 
@@ -79,9 +79,22 @@ TEST(SpurHover, TooltipForAPlacedStep) {
     EXPECT_EQ(tooltipText(lines, {6, 1}, context),
               "1 LO + 1 RF: 40.5 MHz, wanted output\n2 LO - 1 RF: 31.5 MHz, -35 dBc");
     // A line above the reference: a positive level.
-    const std::vector<PlacedLine> high = {{"Spur1x2", "", 0, 0, true}};
+    const std::vector<PlacedLine> high = {{"Spur1x2", "", 0, 0, true, {}}};
     EXPECT_EQ(tooltipText(high, {0}, context), "1 LO - 2 RF: 9 MHz, 10 dBc");
     EXPECT_EQ(tooltipText(lines, {}, context), "");
+}
+
+TEST(SpurHover, TheLinesOwnFrequencyWins) {
+    // Placed before a new solve changed the matrix: the line tells where it is.
+    auto matrix = std::make_unique<SpurMatrix>();
+    WorkingState state;
+    solveSpurMatrix(reference::initialDesign(), state, *matrix);
+    const std::vector<PlacedLine> lines = {{"Spur2x1", "2 LO - 1 RF", 10, 1620, true, 35.25f},
+                                           {"Mrkr2", "", 12, 360, true, 41.5f},
+                                           {"Spurs1x0", "", 14, 504, true, {}}};
+    const HoverContext context{matrix.get(), 0, "GHz", 37, 40};
+    EXPECT_EQ(tooltipText(lines, {0, 2, 1}, context),
+              "2 LO - 1 RF: 35.25 GHz, -35 dBc\n1 LO + 0 RF: 24 GHz, -4 dBc\nMarker 2: 41.5 GHz");
 }
 
 } // namespace
