@@ -2,8 +2,10 @@
 
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "display/SpectrumDisplay.h"
@@ -13,6 +15,24 @@
 
 namespace kestrel::ui {
 namespace {
+
+// Right of the main window where the screen has room, else low on the
+// screen over the grid: the analyzer stays in view while the bands are read.
+void placeBeside(QWidget& tool, const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QRect main = window.frameGeometry();
+    // Before the first show there is no frame yet: allow for a title bar.
+    constexpr int kTitleBar = 40;
+    const QSize size = tool.size().expandedTo(tool.sizeHint()) + QSize(0, kTitleBar);
+    if (main.right() + size.width() < room.right()) {
+        tool.move(main.right() + 1, std::max(main.top(), room.top()));
+        return;
+    }
+    tool.move(std::clamp(main.left(), room.left(), std::max(room.left(), room.right() - size.width())),
+              std::max(room.top(), room.bottom() - size.height()));
+}
 
 hover::PlacedLine placed(const display::LineShape& line) {
     hover::PlacedLine p{line.objectName().toStdString(), line.label().toStdString(), line.x1(),
@@ -25,7 +45,7 @@ hover::PlacedLine placed(const display::LineShape& line) {
 
 SpurTools::SpurTools(QWidget* window, const SpurMatrix& matrix, const WorkingState& state,
                      display::SpectrumDisplay& display, TextSource unit, TextSource designFile)
-    : matrix_(matrix), state_(state), display_(display), unit_(std::move(unit)),
+    : window_(window), matrix_(matrix), state_(state), display_(display), unit_(std::move(unit)),
       designFile_(std::move(designFile)),
       marker1_(window->findChild<QLineEdit*>(QStringLiteral("txtMarker1"))),
       marker2_(window->findChild<QLineEdit*>(QStringLiteral("txtMarker2"))), export_(window) {
@@ -63,6 +83,7 @@ void SpurTools::mnuSpurFree_Click() {
     if (!finder_) {
         finder_ = std::make_unique<frmSpurFree>([this] { return solution(); });
         connect(finder_.get(), &frmSpurFree::shadingChanged, this, &SpurTools::updateShading);
+        placeBeside(*finder_, *window_);
     }
     finder_->show();
     finder_->raise();

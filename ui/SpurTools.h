@@ -64,6 +64,7 @@ protected:
 private:
     void updateShading();
 
+    QWidget* window_;
     const SpurMatrix& matrix_;
     const WorkingState& state_;
     display::SpectrumDisplay& display_;
