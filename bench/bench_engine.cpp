@@ -4,7 +4,10 @@
 #include <memory>
 
 #include "engine/GridFill.h"
+#include "engine/SpurFreeBands.h"
+#include "engine/SpurTable.h"
 #include "engine/SpurSolver.h"
+#include "files/SpurTableCsv.h"
 #include "tests/support/Designs.h"
 
 using namespace kestrel;
@@ -41,3 +44,29 @@ void BM_GridFill(benchmark::State& st) {
 BENCHMARK(BM_GridFill);
 
 } // namespace
+
+// The spur-free band finder reruns on every solve while its window is open.
+void BM_SpurFreeBands(benchmark::State& st) {
+    auto mx = std::make_unique<SpurMatrix>();
+    WorkingState ws;
+    solveSpurMatrix(largest(), ws, *mx);
+    const LastSolve solve{10, 8, false};
+    const SpurLevelTable levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(findSpurFreeBands(*mx, ws, solve, &levels, SpurFreeQuery{}));
+}
+BENCHMARK(BM_SpurFreeBands)->Unit(benchmark::kMicrosecond);
+
+// Rows and CSV text of the whole table (20 000 rows), as the export writes it.
+void BM_SpurTableExport(benchmark::State& st) {
+    auto mx = std::make_unique<SpurMatrix>();
+    WorkingState ws;
+    solveSpurMatrix(largest(), ws, *mx);
+    const LastSolve solve{10, 8, false};
+    const SpurLevelTable levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+    for (auto _ : st) {
+        const auto rows = spurTableRows(*mx, ws, solve, &levels, MarkerPair{37, 40});
+        benchmark::DoNotOptimize(csv::spurTable(rows, "GHz"));
+    }
+}
+BENCHMARK(BM_SpurTableExport)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace kestrel::display {
 namespace {
@@ -11,6 +13,9 @@ constexpr QRgb kLightGrey = 0xFFE0E0E0;
 constexpr QRgb kNavy = 0xFF000080;
 constexpr QRgb kGreen = 0xFF008000;
 constexpr QRgb kRed = 0xFFFF0000;
+// Pale yellow at about 40 %: the bands stand out on the green and the
+// white graticule and the navy and green lines stay readable through them.
+constexpr QRgb kShade = 0x66FFFF80;
 
 // Horizontal lines run past the right edge and are cut there; the vertical
 // ones sit at multiples of 720 twips, decoration rather than frequencies.
@@ -81,6 +86,27 @@ void AnalyzerPanel::scheduleUpdate() {
 
 void AnalyzerPanel::lineChanged(const LineShape&) { scheduleUpdate(); }
 
+void AnalyzerPanel::setShadedIntervals(std::vector<ShadedInterval> intervals) {
+    if (intervals == shaded_) return;
+    shaded_ = std::move(intervals);
+    scheduleUpdate();
+}
+
+void AnalyzerPanel::paintShading(QPainter& painter) const {
+    // The plotting area, 0 dBc down to the baseline.
+    const double top = kZeroDbcY / kTwipsPerPixel;
+    const double bottom = kBaselineY / kTwipsPerPixel;
+    const double width = this->width();
+    for (const auto& [a, b] : shaded_) {
+        if (!std::isfinite(a) || !std::isfinite(b)) continue;
+        // Cut to the panel first, so that far-off values never reach the rasterizer.
+        const double left = std::clamp(std::min(a, b) / kTwipsPerPixel, -1.0, width + 1);
+        const double right = std::clamp(std::max(a, b) / kTwipsPerPixel, -1.0, width + 1);
+        if (right <= left) continue;
+        painter.fillRect(QRectF(left, top, right - left, bottom - top), QColor::fromRgba(kShade));
+    }
+}
+
 void AnalyzerPanel::StaticLayer::lineChanged(const LineShape&) {
     panel->backgroundStale_ = true;
     panel->scheduleUpdate();
@@ -115,6 +141,7 @@ void AnalyzerPanel::paintEvent(QPaintEvent*) {
         renderBackground(dpr);
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
+    paintShading(painter);
     const QRectF clip = rect();
     for (const LineShape* line : spurs_) line->paint(painter, clip);
     for (const LineShape* line : markers_) line->paint(painter, clip);

@@ -6,6 +6,7 @@
 
 #include <QPixmap>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "display/ClassicFrame.h"
@@ -32,6 +33,12 @@ public:
     // lines change before it runs.
     void lineChanged(const LineShape& line) override;
 
+    // Intervals of x (twips, either order) shaded in a translucent colour
+    // over the graticule and under the lines. Not lines: nothing lists them.
+    using ShadedInterval = std::pair<double, double>;
+    void setShadedIntervals(std::vector<ShadedInterval> intervals);
+    const std::vector<ShadedInterval>& shadedIntervals() const { return shaded_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -45,11 +52,13 @@ private:
 
     void renderBackground(qreal dpr);
     void scheduleUpdate();
+    void paintShading(QPainter& painter) const;
 
     StaticLayer staticLayer_;
     std::vector<LineShape*> graticule_;
     std::array<LineShape*, kSpurLineCount> spurs_{};
     std::array<LineShape*, 2> markers_{};
+    std::vector<ShadedInterval> shaded_;
     QPixmap background_;
     bool backgroundStale_ = true;
     bool updatePending_ = false;

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <limits>
 #include <string_view>
 
 class QPainter;
@@ -75,6 +76,11 @@ public:
     // Both ends to one x, shown: how a replay places a vertical line.
     void placeAt(float x);
 
+    // The frequency a replay placed the line at; NaN until then. Descriptive
+    // like the label (the hover reads it): the x alone would lose digits.
+    float frequency() const { return frequency_; }
+    void setFrequency(float f) { frequency_ = f; }
+
     // Paints the visible line, cut to `clip` (pixels); coordinates far
     // outside never reach the rasterizer.
     void paint(QPainter& painter, const QRectF& clip) const;
@@ -90,6 +96,7 @@ private:
     int width_;
     Qt::PenStyle style_;
     QString label_;
+    float frequency_ = std::numeric_limits<float>::quiet_NaN();
 };
 
 } // namespace kestrel::display

@@ -53,6 +53,7 @@ bool SpectrumDisplay::PlaceSpurLine(LineShape& line, float f) {
     // An empty span gives NaN or infinities; nothing sensible to draw.
     if (!spanUsable()) return false;
     line.placeAt(x);
+    line.setFrequency(f);
     return true;
 }
 
@@ -63,7 +64,9 @@ bool SpectrumDisplay::PlaceMarkers() {
     marker1Freq_ = *m1;
     marker2Freq_ = *m2;
     panel_.marker(1).placeAt(FreqToX(marker1Freq_));
+    panel_.marker(1).setFrequency(marker1Freq_);
     panel_.marker(2).placeAt(FreqToX(marker2Freq_));
+    panel_.marker(2).setFrequency(marker2Freq_);
     return true;
 }
 
@@ -85,7 +88,9 @@ void SpectrumDisplay::placeDifferenceLines(int k) {
     const SpurMatrix& mx = *source_.matrix;
     for (int i = 0; i < kDifferenceLineCount; ++i) {
         const SpurLineId id = kReplayOrder[i];
-        panel_.spurLine(i).placeAt(FreqToX(mx.DiffSpur(k, id.m, id.n)));
+        const float f = mx.DiffSpur(k, id.m, id.n);
+        panel_.spurLine(i).placeAt(FreqToX(f));
+        panel_.spurLine(i).setFrequency(f);
     }
 }
 
@@ -94,7 +99,9 @@ void SpectrumDisplay::placeSumLines(int k) {
     const SpurMatrix& mx = *source_.matrix;
     for (int i = kDifferenceLineCount; i < kSpurLineCount; ++i) {
         const SpurLineId id = kReplayOrder[i];
-        panel_.spurLine(i).placeAt(FreqToX(mx.SumSpur(k, id.m, id.n)));
+        const float f = mx.SumSpur(k, id.m, id.n);
+        panel_.spurLine(i).placeAt(FreqToX(f));
+        panel_.spurLine(i).setFrequency(f);
     }
 }
 

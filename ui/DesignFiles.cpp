@@ -122,6 +122,7 @@ bool DesignFiles::save(const QString& typedName) {
         return false;
     }
     setCurrentFile(typedName);
+    currentFile_ = fileName;
     return true;
 }
 
@@ -150,6 +151,7 @@ bool DesignFiles::load(const QString& fileName) {
     txtProject_->setText(QString::fromLatin1(r.project.data(), qsizetype(r.project.size())));
     chkProject_->setChecked(*df::checkState(r.projectState));
     setCurrentFile(fileName);
+    currentFile_ = fileName;
     setUnit_(QString::fromLatin1(r.unit.data(), qsizetype(r.unit.size())));
     return true;
 }

@@ -25,6 +25,8 @@ public:
     bool save(const QString& typedName);
     // Reads the whole file first; only a valid design reaches the fields.
     bool load(const QString& fileName);
+    // The file last saved or loaded ("MIXER1.kst"); empty before either.
+    const QString& currentFile() const { return currentFile_; }
     // Shows the project text while its box is checked.
     void chkProject_Click();
 
@@ -38,6 +40,7 @@ private:
     QCheckBox* chkOffset_;
     QCheckBox* chkProject_;
     QLineEdit* txtProject_;
+    QString currentFile_;
 };
 
 } // namespace kestrel::ui

@@ -73,6 +73,7 @@ QWidget* SpurLevelFields::leave(QLineEdit* left) {
     state_.ConvLoss = *convLoss;
     state_.LOIsolation = *loIsolation;
     display_.ApplySpurLevels(levels);
+    if (evaluated_) evaluated_(levels);
     return nullptr;
 }
 

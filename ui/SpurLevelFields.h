@@ -4,7 +4,9 @@
 // and sets the heights of the spur lines.
 
 #include <QString>
+#include <functional>
 
+#include "engine/SpurLevels.h"
 #include "engine/SpurMatrix.h"
 
 class QLineEdit;
@@ -34,6 +36,11 @@ public:
     // first when the field is one of its figures. Runs no leave handling.
     void focusBack(QWidget* field);
 
+    // Told of every table that reached the lines, after it did.
+    void onEvaluated(std::function<void(const SpurLevelTable&)> listener) {
+        evaluated_ = std::move(listener);
+    }
+
 private:
     QWidget* leave(QLineEdit* left);
     QWidget* refuse(QWidget* field);
@@ -45,6 +52,7 @@ private:
     WorkingState& state_;
     display::SpectrumDisplay& display_;
     FocusEvents& focus_;
+    std::function<void(const SpurLevelTable&)> evaluated_;
 };
 
 } // namespace kestrel::ui

@@ -32,6 +32,7 @@
 #include "ui/SpurGrid.h"
 #include "ui/frmAboutKestrel.h"
 #include "ui/SpurLevelFields.h"
+#include "ui/SpurTools.h"
 #include "ui/frmMixer.h"
 
 using namespace kestrel;
@@ -48,11 +49,12 @@ struct MenuSpec {
     bool submenu;
 };
 
-constexpr std::array<MenuSpec, 13> kMenus = {{
+constexpr std::array<MenuSpec, 15> kMenus = {{
     {"mnuFile", "&File", nullptr, true},
     {"mnuSave", "&Save", "mnuFile", false},
     {"mnuLoad", "&Load", "mnuFile", false},
     {"mnuDelete", "&Delete", "mnuFile", false},
+    {"mnuExport", "&Export Spur Table...", "mnuFile", false},
     {"mnuPrint", "&Print Scr", nullptr, false},
     {"mnuOptions", "&Options", nullptr, true},
     {"mnuFreqUnits", "&Frequency Units", "mnuOptions", true},
@@ -60,6 +62,7 @@ constexpr std::array<MenuSpec, 13> kMenus = {{
     {"mnuMHz", "&MHz", "mnuFreqUnits", false},
     {"mnuKHz", "&KHz", "mnuFreqUnits", false},
     {"mnuMixer", "&Mixer Parameters", "mnuOptions", false},
+    {"mnuSpurFree", "Spur-&Free Bands...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
     {"mnuKstHelp", "&Help", nullptr, false},
 }};
@@ -128,6 +131,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     wireHelpPrintAbout();
     // After start-up, which fills the lists: only later changes invalidate.
     inputs_ = new ui::InputFields(this, controls_, *focus_, state_, [this] { setReplayEnabled(false); });
+    wireSpurTools();
 }
 
 frmKestrel::~frmKestrel() {
@@ -161,6 +165,8 @@ void frmKestrel::buildMenus() {
     on("mnuPrint", &frmKestrel::mnuPrint_Click);
     on("mnuAboutKestrel", &frmKestrel::mnuAboutKestrel_Click);
     on("mnuMixer", &frmKestrel::mnuMixer_Click);
+    on("mnuSpurFree", &frmKestrel::mnuSpurFree_Click);
+    on("mnuExport", &frmKestrel::mnuExport_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -191,6 +197,7 @@ void frmKestrel::Form_Unload() {
     if (mixer_) mixer_->close();
     if (about_) about_->close();
     if (helpViewer_) helpViewer_->close();
+    if (spurTools_) spurTools_->closeWindows();
 }
 
 void frmKestrel::closeEvent(QCloseEvent* event) {
@@ -275,6 +282,7 @@ void frmKestrel::cmdCalculate_Click() {
     txtRFDisFreq_->setUpdatesEnabled(true);
     lblWorking2_->hide();
     setReplayEnabled(true);
+    spurTools_->solved({in->mMax, in->nMax, in->trackingLO});
     if (levelsRefused) levels_->focusBack(levelsRefused);
 }
 
@@ -298,3 +306,5 @@ void frmKestrel::chkProject_Click() { designFiles_->chkProject_Click(); }
 void frmKestrel::cmdSweep_Click() { sweep_->cmdSweep_Click(); }
 void frmKestrel::cmdSingleStep_Click() { step_->cmdSingleStep_Click(); }
 void frmKestrel::cmdSTEPBACK_Click() { step_->cmdSTEPBACK_Click(); }
+void frmKestrel::mnuSpurFree_Click() { spurTools_->mnuSpurFree_Click(); }
+void frmKestrel::mnuExport_Click() { spurTools_->mnuExport_Click(); }

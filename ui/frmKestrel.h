@@ -37,6 +37,7 @@ class SpurGrid;
 class HelpViewer;
 class FormPrinter;
 class SpurLevelFields;
+class SpurTools;
 } // namespace kestrel::ui
 
 class frmKestrel : public QMainWindow {
@@ -70,6 +71,9 @@ public:
     void cmdSweep_Click();
     void cmdSingleStep_Click();
     void cmdSTEPBACK_Click();
+    // Band finder and table export, done by SpurTools.
+    void mnuSpurFree_Click();
+    void mnuExport_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -78,6 +82,7 @@ public:
     frmMixer* mixerWindow() const { return mixer_.get(); }
     frmAboutKestrel* aboutWindow() const { return about_.get(); }
     kestrel::display::SpectrumDisplay& spectrumDisplay() const { return *display_; }
+    kestrel::ui::SpurTools& spurTools() const { return *spurTools_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +97,7 @@ private:
     void setReplayEnabled(bool enabled);
     void wireDesignFiles();
     void buildReplays();
+    void wireSpurTools();
 
     template <class T> T* control(const char* name) const;
 
@@ -127,6 +133,7 @@ private:
     QLabel* lblWorking4_ = nullptr;
     QCheckBox* chkOffset_ = nullptr;
     QCheckBox* chkSUMONLY_ = nullptr;
+    std::unique_ptr<kestrel::ui::SpurTools> spurTools_; // last: goes first, before what it watches
 };
 
 template <class T> T* frmKestrel::control(const char* name) const {

@@ -23,6 +23,8 @@
 #include "ui/QuickHelp.h"
 #include "ui/QuickHelpTable.h"
 #include "ui/SpurGrid.h"
+#include "ui/SpurLevelFields.h"
+#include "ui/SpurTools.h"
 #include "ui/frmKestrel.h"
 
 using namespace kestrel;
@@ -108,4 +110,12 @@ void frmKestrel::buildReplays() {
             &frmKestrel::cmdSingleStep_Click);
     connect(control<QPushButton>("cmdSTEPBACK"), &QPushButton::clicked, this,
             &frmKestrel::cmdSTEPBACK_Click);
+}
+
+// Band finder, table export and hover: told of every solve and level table.
+void frmKestrel::wireSpurTools() {
+    spurTools_ = std::make_unique<ui::SpurTools>(this, *matrix_, state_, *display_,
+                                                 [this] { return freqUnit_; },
+                                                 [this] { return designFiles_->currentFile(); });
+    levels_->onEvaluated([this](const SpurLevelTable& t) { spurTools_->levelsEvaluated(t); });
 }

@@ -145,6 +145,8 @@ TEST_F(Panel, StepPlacesEveryLineFromItsTable) {
         EXPECT_EQ(prop(l, "x1").toDouble(), double(FreqToX(f, 30, 50))) << spurLineName(id).toStdString();
         EXPECT_EQ(prop(l, "x2").toDouble(), prop(l, "x1").toDouble());
         EXPECT_TRUE(prop(l, "visible").toBool());
+        // Kept exactly for the hover, which the single-precision x cannot give back.
+        EXPECT_EQ(qobject_cast<LineShape*>(l)->frequency(), f);
     }
 }
 
@@ -192,6 +194,40 @@ TEST_F(Panel, RenderedStep) {
     EXPECT_EQ(at(100, 72), kWhite);
     EXPECT_EQ(at(144, 100), kWhite);
     EXPECT_EQ(at(100, 100), QColor(0, 255, 0));
+}
+
+// Shaded bands tint the plotting area between the graticule and the lines.
+TEST_F(Panel, ShadingOverTheGraticuleUnderTheLines) {
+    matrix.SumSpur(0, 1, 1) = 40; // pixel 240.5
+    display->placeStepLines(0);
+    const QImage plain = panel.grab().toImage();
+    const QColor green(0, 255, 0);
+    panel.setShadedIntervals({{4500, 3000}}); // either order: pixels 200 to 300
+    QImage img = panel.grab().toImage();
+    const auto at = [&](int x, int y) { return QColor(img.pixel(x, y)); };
+    const QColor shaded = at(220, 100);
+    EXPECT_NE(shaded, green);
+    EXPECT_GT(shaded.red(), 100);                  // a pale tint on the green
+    EXPECT_EQ(at(190, 100), green);                // outside the band
+    EXPECT_EQ(at(310, 100), green);
+    EXPECT_EQ(at(220, 20), green);                 // above 0 dBc
+    const QColor gridLine = at(220, 72);           // Line3 under the shade
+    EXPECT_NE(gridLine, kWhite);
+    EXPECT_GT(gridLine.blue(), shaded.blue());     // still lighter than the band
+    int navy = 0;                                  // the spur line over it, unchanged
+    for (int x = 238; x <= 243; ++x) {
+        if (QColor(plain.pixel(x, 150)) != kNavy) continue;
+        ++navy;
+        EXPECT_EQ(at(x, 150), kNavy) << x;
+    }
+    EXPECT_EQ(navy, 2);
+    // Far-off edges are cut to the panel; clearing restores the plain panel.
+    panel.setShadedIntervals({{-1e30, 1e30}});
+    img = panel.grab().toImage();
+    EXPECT_EQ(at(5, 100), shaded);
+    EXPECT_EQ(at(470, 100), shaded);
+    panel.setShadedIntervals({});
+    EXPECT_EQ(panel.grab().toImage(), plain);
 }
 
 } // namespace

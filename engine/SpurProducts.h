@@ -1,0 +1,37 @@
+#pragma once
+// One mixing product m LO +/- n RF of a solved matrix: its name, its level
+// and the LO of each step. Shared by the band finder, the table export and
+// the hover on the analyzer.
+
+#include <optional>
+#include <string>
+
+#include "engine/SpurLevels.h"
+#include "engine/SpurMatrix.h"
+
+namespace kestrel {
+
+enum class ProductFamily { Sum, Difference };
+
+// What the matrix alone does not say about the last solve.
+struct LastSolve {
+    int mMax = 0;            // highest LO order solved
+    int nMax = 0;            // highest RF order solved
+    bool trackingLO = false; // LO locked to RF (TrackLOFreq holds it)
+};
+
+// "7 LO + 4 RF", "3 LO - 2 RF".
+std::string productName(int m, int n, ProductFamily family);
+
+// The LO frequency used at step s of the last solve.
+float loAtStep(const SpurMatrix& matrix, const WorkingState& state, const LastSolve& solve,
+               int s);
+
+// Frequency of a product at step s, as the matrix holds it.
+float productFrequency(const SpurMatrix& matrix, int s, int m, int n, ProductFamily family);
+
+// Level of a pair in dBc; nullopt when there is no table or the pair has no
+// estimate (the wanted 1x1, orders beyond the analyzer's lines).
+std::optional<double> pairLevel(const SpurLevelTable* levels, int m, int n);
+
+} // namespace kestrel

@@ -1,0 +1,36 @@
+#pragma once
+// Every solved product of the last solve as one table row, for the export.
+
+#include <optional>
+#include <vector>
+
+#include "engine/SpurProducts.h"
+
+namespace kestrel {
+
+struct SpurTableRow {
+    int step = 0;
+    float rf = 0;
+    float lo = 0; // the tracking LO of the step, or the fixed LO
+    int m = 0;
+    int n = 0;
+    ProductFamily family = ProductFamily::Sum;
+    float frequency = 0;
+    bool inBand = false;                // IFStart <= f <= IFStop, as the grid tests it
+    std::optional<bool> betweenMarkers; // none when a marker is not a number
+    std::optional<double> level;        // dBc; none for a pair without an estimate
+};
+
+struct MarkerPair {
+    float marker1 = 0;
+    float marker2 = 0;
+};
+
+// One row per solved step, pair (m, n) up to the solved orders and family
+// (sum first), in that nesting. Between the markers counts both ends, in
+// whichever order the markers stand.
+std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingState& state,
+                                        const LastSolve& solve, const SpurLevelTable* levels,
+                                        std::optional<MarkerPair> markers);
+
+} // namespace kestrel

@@ -1,0 +1,66 @@
+#include "ui/SpurExport.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+#include "files/SpurTableCsv.h"
+#include "ui/MessageBoxes.h"
+
+namespace kestrel::ui {
+namespace {
+
+QString chooseWithDialog(QWidget* parent, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Export Spur Table"), suggested,
+                                        QStringLiteral("CSV files (*.csv);;All files (*)"));
+}
+
+} // namespace
+
+SpurExport::SpurExport(QWidget* parent) : parent_(parent), choose_(chooseWithDialog) {}
+
+QString SpurExport::suggestedName(const QString& designFileName) {
+    const QString base = QFileInfo(designFileName).completeBaseName();
+    return base.isEmpty() ? QStringLiteral("spurs.csv") : base + QStringLiteral(".csv");
+}
+
+std::optional<QString> SpurExport::writeWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit()) return file.errorString();
+    return std::nullopt;
+}
+
+bool SpurExport::run(const SpurSolution& solution, const QString& designFileName,
+                     std::optional<MarkerPair> markers) {
+    const QString title = QGuiApplication::applicationDisplayName();
+    if (!solution.solved()) {
+        showMessage(parent_, QStringLiteral("Solve the matrix first."), title,
+                    QMessageBox::Information);
+        return false;
+    }
+    const QString path = choose_(parent_, suggestedName(designFileName));
+    if (path.isEmpty()) return false;
+
+    const auto rows = spurTableRows(*solution.matrix, *solution.state, *solution.solve,
+                                    solution.levelTable(), markers);
+    const std::string text = csv::spurTable(rows, solution.unit.toStdString());
+    const auto failure =
+        writeWhole(path, QByteArray::fromRawData(text.data(), qsizetype(text.size())));
+    if (failure) {
+        showMessage(parent_,
+                    QStringLiteral("The spur table could not be written to %1:\n%2")
+                        .arg(QFileInfo(path).fileName(), *failure),
+                    title, QMessageBox::Critical);
+        return false;
+    }
+    return true;
+}
+
+} // namespace kestrel::ui

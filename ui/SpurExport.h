@@ -1,0 +1,46 @@
+#pragma once
+// "&Export Spur Table...": every solved product with its level to a
+// comma-separated file, written whole or not at all.
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "engine/SpurTable.h"
+#include "ui/SpurSolution.h"
+
+class QByteArray;
+class QWidget;
+
+namespace kestrel::ui {
+
+class SpurExport {
+public:
+    // Asks for the file to write; an empty answer cancels.
+    using PathChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
+
+    explicit SpurExport(QWidget* parent);
+
+    // A save-file dialog unless replaced (tests answer without one).
+    void setPathChooser(PathChooser chooser) { choose_ = std::move(chooser); }
+
+    // Before the first solve: an information box, nothing written. Otherwise
+    // ask for a file and write the table; a failure gets a critical box with
+    // the system's reason and leaves any existing file as it was. True when
+    // a file was written.
+    bool run(const SpurSolution& solution, const QString& designFileName,
+             std::optional<MarkerPair> markers);
+
+    // The design's name with ".csv" when there is one, else "spurs.csv".
+    static QString suggestedName(const QString& designFileName);
+
+    // Writes through a temporary file that replaces the target only when
+    // complete; the system's reason on failure.
+    static std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes);
+
+private:
+    QWidget* parent_;
+    PathChooser choose_;
+};
+
+} // namespace kestrel::ui

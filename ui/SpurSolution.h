@@ -1,0 +1,25 @@
+#pragma once
+// What the main window knows of its last solve, handed to the windows that
+// read it (the band finder, the table export).
+
+#include <QString>
+#include <optional>
+
+#include "engine/SpurLevels.h"
+#include "engine/SpurMatrix.h"
+#include "engine/SpurProducts.h"
+
+namespace kestrel::ui {
+
+struct SpurSolution {
+    const SpurMatrix* matrix = nullptr;
+    const WorkingState* state = nullptr;
+    std::optional<LastSolve> solve;       // none before the first solve
+    std::optional<SpurLevelTable> levels; // none until the levels were evaluated
+    QString unit;                         // FreqUnit
+
+    bool solved() const { return matrix != nullptr && state != nullptr && solve.has_value(); }
+    const SpurLevelTable* levelTable() const { return levels ? &*levels : nullptr; }
+};
+
+} // namespace kestrel::ui

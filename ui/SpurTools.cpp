@@ -1,0 +1,147 @@
+#include "ui/SpurTools.h"
+
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QToolTip>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "display/SpectrumDisplay.h"
+#include "engine/NumberText.h"
+#include "engine/SpurHover.h"
+#include "ui/frmSpurFree.h"
+
+namespace kestrel::ui {
+namespace {
+
+// Right of the main window where the screen has room, else low on the
+// screen over the grid: the analyzer stays in view while the bands are read.
+void placeBeside(QWidget& tool, const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QRect main = window.frameGeometry();
+    // Before the first show there is no frame yet: allow for a title bar.
+    constexpr int kTitleBar = 40;
+    const QSize size = tool.size().expandedTo(tool.sizeHint()) + QSize(0, kTitleBar);
+    if (main.right() + size.width() < room.right()) {
+        tool.move(main.right() + 1, std::max(main.top(), room.top()));
+        return;
+    }
+    tool.move(std::clamp(main.left(), room.left(), std::max(room.left(), room.right() - size.width())),
+              std::max(room.top(), room.bottom() - size.height()));
+}
+
+hover::PlacedLine placed(const display::LineShape& line) {
+    hover::PlacedLine p{line.objectName().toStdString(), line.label().toStdString(), line.x1(),
+                        line.y1(), line.isVisible(), std::nullopt};
+    if (!std::isnan(line.frequency())) p.frequency = line.frequency();
+    return p;
+}
+
+} // namespace
+
+SpurTools::SpurTools(QWidget* window, const SpurMatrix& matrix, const WorkingState& state,
+                     display::SpectrumDisplay& display, TextSource unit, TextSource designFile)
+    : window_(window), matrix_(matrix), state_(state), display_(display), unit_(std::move(unit)),
+      designFile_(std::move(designFile)),
+      marker1_(window->findChild<QLineEdit*>(QStringLiteral("txtMarker1"))),
+      marker2_(window->findChild<QLineEdit*>(QStringLiteral("txtMarker2"))), export_(window) {
+    // Only the resting pointer's tooltip event: the moves stay the readout's.
+    display_.panel().installEventFilter(this);
+}
+
+SpurTools::~SpurTools() {
+    display_.panel().removeEventFilter(this);
+    if (finder_) finder_->disconnect(this);
+    finder_.reset();
+}
+
+SpurSolution SpurTools::solution() const {
+    SpurSolution s;
+    s.matrix = &matrix_;
+    s.state = &state_;
+    s.solve = solve_;
+    s.levels = levels_;
+    s.unit = unit_();
+    return s;
+}
+
+void SpurTools::solved(const LastSolve& solve) {
+    solve_ = solve;
+    if (finder_) finder_->refresh();
+}
+
+void SpurTools::levelsEvaluated(const SpurLevelTable& levels) {
+    levels_ = levels;
+    if (finder_) finder_->refresh();
+}
+
+void SpurTools::mnuSpurFree_Click() {
+    if (!finder_) {
+        finder_ = std::make_unique<frmSpurFree>([this] { return solution(); });
+        connect(finder_.get(), &frmSpurFree::shadingChanged, this, &SpurTools::updateShading);
+        placeBeside(*finder_, *window_);
+    }
+    finder_->show();
+    finder_->raise();
+    finder_->activateWindow();
+}
+
+void SpurTools::mnuExport_Click() {
+    // Markers by the strict conversion the replays use; without both, the
+    // between-markers column stays empty.
+    const auto m1 = toSingleStrict(marker1_->text().toStdString());
+    const auto m2 = toSingleStrict(marker2_->text().toStdString());
+    std::optional<MarkerPair> markers;
+    if (m1 && m2) markers = MarkerPair{*m1, *m2};
+    export_.run(solution(), designFile_(), markers);
+}
+
+void SpurTools::closeWindows() {
+    if (finder_) finder_->close();
+}
+
+void SpurTools::updateShading() {
+    std::vector<display::AnalyzerPanel::ShadedInterval> shaded;
+    // The bands on the axis of the last solve, as the lines are placed.
+    if (finder_ && finder_->shading() && display_.spanUsable())
+        for (const SpurFreeBand& band : finder_->bands())
+            shaded.emplace_back(display_.FreqToX(band.start), display_.FreqToX(band.stop));
+    display_.panel().setShadedIntervals(std::move(shaded));
+}
+
+QString SpurTools::hoverText(double xTwips) const {
+    const display::AnalyzerPanel& panel = display_.panel();
+    std::vector<hover::PlacedLine> lines;
+    lines.reserve(display::kSpurLineCount + 2);
+    for (int i = 0; i < display::kSpurLineCount; ++i) lines.push_back(placed(panel.spurLine(i)));
+    for (int which : {1, 2}) lines.push_back(placed(panel.marker(which)));
+    hover::HoverContext context;
+    context.unit = unit_().toStdString();
+    context.marker1 = display_.marker1Freq();
+    context.marker2 = display_.marker2Freq();
+    return QString::fromStdString(
+        hover::tooltipText(lines, hover::hitLines(xTwips, lines), context));
+}
+
+bool SpurTools::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip || watched != &display_.panel())
+        return QObject::eventFilter(watched, event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    QWidget* panel = &display_.panel();
+    const QString text = hoverText(help->pos().x() * display::kTwipsPerPixel);
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        // Gone once the pointer leaves the reach of what it names.
+        const int reach = int(hover::kReachTwips / display::kTwipsPerPixel);
+        const QRect area(help->pos().x() - reach, 0, 2 * reach + 1, panel->height());
+        QToolTip::showText(help->globalPos(), text, panel, area);
+    }
+    return true;
+}
+
+} // namespace kestrel::ui

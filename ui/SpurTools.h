@@ -1,0 +1,81 @@
+#pragma once
+// The spur tools beside the main window's own behaviour: the spur-free band
+// finder with its shading on the analyzer, the spur table export, and the
+// hover that names the lines under the resting pointer. The main window
+// tells it of every solve and every level evaluation; it keeps what the
+// tools need of them.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "engine/SpurLevels.h"
+#include "engine/SpurMatrix.h"
+#include "engine/SpurProducts.h"
+#include "ui/SpurExport.h"
+#include "ui/SpurSolution.h"
+
+class QLineEdit;
+class QWidget;
+class frmSpurFree;
+
+namespace kestrel::display {
+class SpectrumDisplay;
+}
+
+namespace kestrel::ui {
+
+class SpurTools : public QObject {
+    Q_OBJECT
+public:
+    using TextSource = std::function<QString()>;
+
+    // window: parent of the boxes and holder of the marker fields; unit:
+    // FreqUnit; designFile: the current design file name, empty when none.
+    SpurTools(QWidget* window, const SpurMatrix& matrix, const WorkingState& state,
+              display::SpectrumDisplay& display, TextSource unit, TextSource designFile);
+    ~SpurTools() override;
+
+    // After a completed solve, with what the matrix alone does not say.
+    void solved(const LastSolve& solve);
+    // After every level table that reached the lines.
+    void levelsEvaluated(const SpurLevelTable& levels);
+
+    // "Spur-&Free Bands...": the one finder window, shown and in front.
+    void mnuSpurFree_Click();
+    // "&Export Spur Table...".
+    void mnuExport_Click();
+    // With the main window.
+    void closeWindows();
+
+    SpurSolution solution() const;
+    frmSpurFree* finder() const { return finder_.get(); } // nullptr until first opened
+    SpurExport& exporter() { return export_; }
+
+    // The tooltip for a pointer resting at x (twips on the panel); empty
+    // when no visible spur line or marker is within reach.
+    QString hoverText(double xTwips) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void updateShading();
+
+    QWidget* window_;
+    const SpurMatrix& matrix_;
+    const WorkingState& state_;
+    display::SpectrumDisplay& display_;
+    TextSource unit_;
+    TextSource designFile_;
+    QLineEdit* marker1_;
+    QLineEdit* marker2_;
+    std::optional<LastSolve> solve_;
+    std::optional<SpurLevelTable> levels_;
+    std::unique_ptr<frmSpurFree> finder_;
+    SpurExport export_;
+};
+
+} // namespace kestrel::ui

@@ -1,0 +1,142 @@
+#include "ui/frmSpurFree.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "engine/NumberText.h"
+#include "ui/FocusEvents.h"
+#include "ui/MessageBoxes.h"
+
+using namespace kestrel;
+
+namespace {
+
+// Highest total order offered: LO x10 plus RF x8.
+constexpr int kHighestOrder = 18;
+
+QString qstr(const std::string& s) { return QString::fromStdString(s); }
+
+QString levelText(const std::optional<double>& level) {
+    if (!level) return QStringLiteral("no level");
+    return qstr(generalText(std::round(*level * 100.0) / 100.0)) + QStringLiteral(" dBc");
+}
+
+QString edgeText(const std::optional<EdgeProduct>& p) {
+    if (!p) return QStringLiteral("band edge");
+    return qstr(productName(p->m, p->n, p->family)) + QStringLiteral(", ") + levelText(p->level);
+}
+
+} // namespace
+
+frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(std::move(source)) {
+    setObjectName(QStringLiteral("frmSpurFree"));
+    setWindowTitle(QStringLiteral("Spur-Free Bands"));
+
+    cboWanted_ = new QComboBox(this);
+    cboWanted_->setObjectName(QStringLiteral("cboWanted"));
+    cboWanted_->addItems({QStringLiteral("|LO - RF|"), QStringLiteral("LO + RF")});
+    txtThreshold_ = new QLineEdit(QStringLiteral("-60"), this);
+    txtThreshold_->setObjectName(QStringLiteral("txtThreshold"));
+    cboMaxOrder_ = new QComboBox(this);
+    cboMaxOrder_->setObjectName(QStringLiteral("cboMaxOrder"));
+    cboMaxOrder_->addItem(QStringLiteral("Any"));
+    for (int order = 2; order <= kHighestOrder; ++order) cboMaxOrder_->addItem(QString::number(order));
+    chkShade_ = new QCheckBox(QStringLiteral("Shade on analyzer"), this);
+    chkShade_->setObjectName(QStringLiteral("chkShade"));
+    lblNote_ = new QLabel(this);
+    lblNote_->setObjectName(QStringLiteral("lblSpurFreeNote"));
+    gridBands_ = new QTableWidget(0, 5, this);
+    gridBands_->setObjectName(QStringLiteral("gridBands"));
+    gridBands_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gridBands_->verticalHeader()->hide();
+    gridBands_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    gridBands_->horizontalHeader()->setStretchLastSection(true);
+
+    auto* inputs = new QFormLayout;
+    inputs->addRow(QStringLiteral("Wanted output"), cboWanted_);
+    inputs->addRow(QStringLiteral("Count products at or above (dBc)"), txtThreshold_);
+    inputs->addRow(QStringLiteral("Highest order m + n"), cboMaxOrder_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addWidget(chkShade_);
+    layout->addWidget(lblNote_);
+    layout->addWidget(gridBands_);
+    resize(640, 340);
+
+    focus_ = new ui::FocusEvents(this);
+    focus_->onLostFocus(txtThreshold_, [this] { txtThreshold_LostFocus(); });
+    connect(txtThreshold_, &QLineEdit::returnPressed, this, [this] { txtThreshold_LostFocus(); });
+    connect(cboWanted_, &QComboBox::currentIndexChanged, this, &frmSpurFree::refresh);
+    connect(cboMaxOrder_, &QComboBox::currentIndexChanged, this, &frmSpurFree::refresh);
+    connect(chkShade_, &QCheckBox::toggled, this, &frmSpurFree::shadingChanged);
+}
+
+bool frmSpurFree::shading() const { return chkShade_->isChecked() && isVisible(); }
+
+void frmSpurFree::txtThreshold_LostFocus() {
+    const std::optional<double> value = toDoubleStrict(txtThreshold_->text().toStdString());
+    if (!value) {
+        ui::showNumericCheck(this);
+        // After the box has closed, so that leaving the field again is seen.
+        QTimer::singleShot(0, txtThreshold_, [field = txtThreshold_] { field->setFocus(); });
+        return;
+    }
+    if (*value == threshold_) return;
+    threshold_ = *value;
+    refresh();
+}
+
+void frmSpurFree::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh();
+}
+
+// Closed, the window no longer shades the analyzer.
+void frmSpurFree::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    emit shadingChanged();
+}
+
+void frmSpurFree::refresh() {
+    if (!isVisible()) return;
+    const ui::SpurSolution solution = source_();
+    bands_.clear();
+    if (solution.solved()) {
+        SpurFreeQuery query;
+        query.wanted = cboWanted_->currentIndex() == 0 ? ProductFamily::Difference
+                                                       : ProductFamily::Sum;
+        query.thresholdDbc = threshold_;
+        if (cboMaxOrder_->currentIndex() > 0) query.maxTotalOrder = cboMaxOrder_->currentText().toInt();
+        bands_ = findSpurFreeBands(*solution.matrix, *solution.state, *solution.solve,
+                                   solution.levelTable(), query);
+        lblNote_->setText(bands_.empty() ? QStringLiteral("No spur-free band.") : QString());
+    } else {
+        lblNote_->setText(QStringLiteral("Solve the matrix first."));
+    }
+    lblNote_->setVisible(!lblNote_->text().isEmpty());
+    const QString unit = QStringLiteral(" (") + solution.unit + QStringLiteral(")");
+    gridBands_->setHorizontalHeaderLabels({QStringLiteral("Start") + unit, QStringLiteral("Stop") + unit,
+                                           QStringLiteral("Width") + unit, QStringLiteral("Below"),
+                                           QStringLiteral("Above")});
+    fillTable();
+    emit shadingChanged();
+}
+
+void frmSpurFree::fillTable() {
+    gridBands_->setRowCount(static_cast<int>(bands_.size()));
+    for (int row = 0; row < gridBands_->rowCount(); ++row) {
+        const SpurFreeBand& b = bands_[row];
+        const QString cells[] = {qstr(shortText(b.start)), qstr(shortText(b.stop)),
+                                 qstr(shortText(toSingle(b.width))), edgeText(b.below),
+                                 edgeText(b.above)};
+        for (int col = 0; col < 5; ++col) gridBands_->setItem(row, col, new QTableWidgetItem(cells[col]));
+    }
+}

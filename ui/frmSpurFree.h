@@ -1,0 +1,63 @@
+#pragma once
+// The spur-free band finder's window: the wanted product, the threshold and
+// the highest order as inputs, the clean bands of the last solve as a table.
+// One modeless instance; it reruns the finder whenever it is told the solve
+// or the levels changed while it is open.
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "engine/SpurFreeBands.h"
+#include "ui/SpurSolution.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace kestrel::ui {
+class FocusEvents;
+}
+
+class frmSpurFree : public QWidget {
+    Q_OBJECT
+public:
+    using Source = std::function<kestrel::ui::SpurSolution()>;
+
+    explicit frmSpurFree(Source source);
+
+    // After a solve or a level evaluation; does nothing while hidden.
+    void refresh();
+
+    // The bands listed now, and whether the analyzer should shade them.
+    const std::vector<kestrel::SpurFreeBand>& bands() const { return bands_; }
+    bool shading() const;
+
+    // The threshold field's leave handling: a number reruns the finder,
+    // anything else is refused with the numeric check and stays as typed.
+    void txtThreshold_LostFocus();
+
+signals:
+    // The bands or the shade check box changed: the analyzer repaints.
+    void shadingChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void fillTable();
+
+    Source source_;
+    std::vector<kestrel::SpurFreeBand> bands_;
+    double threshold_ = -60;
+    QComboBox* cboWanted_ = nullptr;
+    QLineEdit* txtThreshold_ = nullptr;
+    QComboBox* cboMaxOrder_ = nullptr;
+    QCheckBox* chkShade_ = nullptr;
+    QLabel* lblNote_ = nullptr;
+    QTableWidget* gridBands_ = nullptr;
+    kestrel::ui::FocusEvents* focus_ = nullptr;
+};
