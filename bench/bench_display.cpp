@@ -66,12 +66,3 @@ void BM_ReplayStepWithRedraw(benchmark::State& st) {
 BENCHMARK(BM_ReplayStepWithRedraw)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
