@@ -1,15 +1,14 @@
 #include "ui/frmMixer.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QScreen>
 #include <array>
 
 #include "engine/DesignConstants.h"
 #include "ui/LayoutBuilder.h"
+#include "ui/WindowCentring.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -78,11 +77,9 @@ frmMixer::frmMixer() : LineCanvas(nullptr, Qt::Window | Qt::FramelessWindowHint)
         labels_[i]->installEventFilter(this);
     }
 
-    // Placed once, in the middle of the screen, whether shown or not.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
+    // Placed once, in the middle of the screen, whether shown or not; it has
+    // no frame, so its outer size is its own.
+    kestrel::ui::centreOnScreen(this);
 }
 
 void frmMixer::showWindow() {
