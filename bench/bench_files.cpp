@@ -1,5 +1,5 @@
 // Saving and loading one design: the record image alone, and the whole save
-// plus load of the main window's fields through a file on disk.
+// plus load of the main window's fields and settings through a file on disk.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -33,8 +33,8 @@ void BM_SaveAndLoadDesign(benchmark::State& st) {
         frmKestrel w;
         w.show();
         QApplication::processEvents();
-        QString unit = w.freqUnit();
-        kestrel::ui::DesignFiles files(&w, [&] { return unit; }, [&](const QString& u) { unit = u; });
+        // The window's own, with every setting of the extension.
+        kestrel::ui::DesignFiles& files = w.designFiles();
         for (auto _ : st) {
             files.save(QStringLiteral("bench"));
             files.load(QStringLiteral("bench.kst"));

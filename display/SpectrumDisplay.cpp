@@ -88,9 +88,7 @@ void SpectrumDisplay::placeDifferenceLines(int k) {
     const SpurMatrix& mx = *source_.matrix;
     for (int i = 0; i < kDifferenceLineCount; ++i) {
         const SpurLineId id = kReplayOrder[i];
-        const float f = mx.DiffSpur(k, id.m, id.n);
-        panel_.spurLine(i).placeAt(FreqToX(f));
-        panel_.spurLine(i).setFrequency(f);
+        placeLine(i, mx.DiffSpur(k, id.m, id.n));
     }
 }
 
@@ -99,10 +97,24 @@ void SpectrumDisplay::placeSumLines(int k) {
     const SpurMatrix& mx = *source_.matrix;
     for (int i = kDifferenceLineCount; i < kSpurLineCount; ++i) {
         const SpurLineId id = kReplayOrder[i];
-        const float f = mx.SumSpur(k, id.m, id.n);
-        panel_.spurLine(i).placeAt(FreqToX(f));
-        panel_.spurLine(i).setFrequency(f);
+        placeLine(i, mx.SumSpur(k, id.m, id.n));
     }
+}
+
+void SpectrumDisplay::setSolvedOrders(int mMax, int nMax) {
+    mMax_ = mMax;
+    nMax_ = nMax;
+}
+
+void SpectrumDisplay::placeLine(int replayIndex, float f) {
+    LineShape& line = panel_.spurLine(replayIndex);
+    const SpurLineId id = kReplayOrder[replayIndex];
+    if (id.m > mMax_ || id.n > nMax_) {
+        line.setVisible(false);
+        return;
+    }
+    line.placeAt(FreqToX(f));
+    line.setFrequency(f);
 }
 
 void SpectrumDisplay::placeStepLines(int k) {

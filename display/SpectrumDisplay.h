@@ -61,6 +61,11 @@ public:
     // The span edges under the panel follow the fields (not the axis).
     void ShowEdgeLabels();
 
+    // The orders of the last solve. A replay places only the lines of pairs
+    // within them and hides the others: entries beyond them are left over
+    // from an earlier solve (or never solved) and no product of this design.
+    void setSolvedOrders(int mMax, int nMax);
+
     // Places the lines of step k in the replay order: the 52 difference lines,
     // then the 68 sum lines.
     void placeDifferenceLines(int k);
@@ -78,6 +83,10 @@ private:
     AnalyzerPanel& panel_;
     DisplayReadouts readouts_;
     DisplaySource source_;
+    void placeLine(int replayIndex, float f);
+
+    int mMax_ = kMaxOrder;
+    int nMax_ = kMaxOrder;
     float marker1Freq_ = 0;
     float marker2Freq_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -46,10 +47,10 @@ bool readAt(int fd, std::uint8_t* data, std::size_t size, std::size_t& got) {
     return true;
 }
 
-bool writeAt(int fd, const std::uint8_t* data, std::size_t size) {
+bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::pwrite(fd, data + done, size - done, static_cast<off_t>(done));
+        const ssize_t n = ::write(fd, data + done, size - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             if (n == 0) errno = ENOSPC;
@@ -60,6 +61,21 @@ bool writeAt(int fd, const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
+const char* const kNotRegular = "it is not a regular file";
+
+// The permission bits a newly created file gets.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 } // namespace
 
 std::vector<std::string> listDesignFiles(const std::string& directory) {
@@ -68,7 +84,7 @@ std::vector<std::string> listDesignFiles(const std::string& directory) {
     for (std::filesystem::directory_iterator it(directory, ec), end; !ec && it != end;
          it.increment(ec)) {
         std::string name = it->path().filename().string();
-        if (!name.ends_with(kExtension)) continue;
+        if (!name.ends_with(kExtension) || name.starts_with('.')) continue;
         std::error_code typeError;
         if (!it->is_regular_file(typeError)) continue; // follows symbolic links
         names.push_back(std::move(name));
@@ -79,9 +95,15 @@ std::vector<std::string> listDesignFiles(const std::string& directory) {
 
 FileBytes readFileHead(const std::string& path, std::size_t limit) {
     FileBytes out;
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
+    // Non-blocking, so that a FIFO in the file's place cannot hang the open.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
         out.error = reason(errno);
+        return out;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        out.error = S_ISDIR(st.st_mode) ? reason(EISDIR) : kNotRegular;
         return out;
     }
     out.bytes.resize(limit);
@@ -95,40 +117,47 @@ FileBytes readFileHead(const std::string& path, std::size_t limit) {
     return out;
 }
 
-std::string writeFileHead(const std::string& path, std::span<const std::uint8_t> image) {
-    bool created = false;
-    int raw = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (raw < 0 && errno == ENOENT) {
-        raw = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        created = raw >= 0;
-    }
-    if (raw < 0) return reason(errno);
-    Fd fd(raw);
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
 
-    // What the image will cover, to put back if the write fails halfway.
-    std::vector<std::uint8_t> old(image.size());
-    std::size_t oldSize = 0;
-    if (!created && !readAt(fd.get(), old.data(), old.size(), oldSize)) return reason(errno);
-
-    bool ok = writeAt(fd.get(), image.data(), image.size());
-    int error = ok ? 0 : errno;
-    if (ok && fd.close() != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (ok) return {};
-
-    if (created) {
-        ::unlink(path.c_str());
-    } else if (fd.get() >= 0) {
-        if (writeAt(fd.get(), old.data(), oldSize) && oldSize < image.size()) {
-            struct stat st {};
-            if (::fstat(fd.get(), &st) == 0 && static_cast<std::size_t>(st.st_size) > oldSize &&
-                S_ISREG(st.st_mode))
-                (void)::ftruncate(fd.get(), static_cast<off_t>(oldSize));
+std::string replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    // Through a link to the file it names, so the link stays a link.
+    std::string target = path;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
         }
     }
-    return reason(error);
+    mode_t mode = newFileMode();
+    if (::stat(target.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return reason(EISDIR);
+        if (!S_ISREG(st.st_mode)) return kNotRegular;
+        mode = st.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        return reason(errno);
+    }
+
+    // Hidden and without the extension: never listed as a design.
+    std::string temp = folderOf(target) + "/.kestrel-save-XXXXXX";
+    const int raw = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (raw < 0) return reason(errno);
+    Fd fd(raw);
+    const bool ok = writeAll(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0 &&
+                    ::fchmod(fd.get(), mode) == 0 && fd.close() == 0 &&
+                    ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        return reason(error);
+    }
+    // The rename itself on disk too; a failure here loses nothing.
+    Fd folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0) (void)::fsync(folder.get());
+    return {};
 }
 
 std::string eraseFile(const std::string& path) {

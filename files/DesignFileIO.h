@@ -1,6 +1,5 @@
 #pragma once
-// The design files of a directory on disk: list, read, write in place and
-// erase. Names are bare file names in the working directory, as bytes.
+// The design files of a directory on disk: list, read, replace and erase. Names are bare file names in the working directory, as bytes.
 // Failures come back as the system's reason ("Permission denied").
 
 #include <cstdint>
@@ -12,7 +11,8 @@ namespace kestrel::designfile {
 
 inline constexpr std::string_view kExtension = ".kst";
 
-// Names of the regular files in `directory` that end in ".kst", sorted;
+// Names of the regular files in `directory` that end in ".kst", sorted,
+// without the hidden ones (a leading "."), as a shell's *.kst lists them;
 // empty when the directory cannot be read.
 std::vector<std::string> listDesignFiles(const std::string& directory = ".");
 
@@ -21,14 +21,19 @@ struct FileBytes {
     std::string error; // empty on success
 };
 
-// The first `limit` bytes of the file (all of it when shorter).
+// The first `limit` bytes of the file (all of it when shorter). Anything but
+// a regular file is refused without waiting for it (a FIFO never blocks).
 FileBytes readFileHead(const std::string& path, std::size_t limit);
 
-// Writes `image` over the start of the file, creating it when it does not
-// exist; bytes beyond the image stay as they were. On failure a file that
-// was created is removed again and an existing one gets its old bytes back,
-// so no half-written design is left behind. Returns the reason, or "".
-std::string writeFileHead(const std::string& path, std::span<const std::uint8_t> image);
+// Whether something of that name exists (a dangling link counts).
+bool fileExists(const std::string& path);
+
+// Makes `bytes` the whole file: written to a temporary file in the same
+// folder, flushed to disk and renamed over the old one, with the old file's
+// permission bits. A link is followed to the file it names. A failure at
+// any point leaves the old file exactly as it was and no temporary file
+// behind. Returns the reason, or "".
+std::string replaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Deletes the file; returns the reason, or "".
 std::string eraseFile(const std::string& path);

@@ -8,8 +8,10 @@
 #include <cmath>
 
 #include "engine/NumberText.h"
+#include "files/DesignExtension.h"
 #include "files/DesignFileIO.h"
 #include "files/DesignRecord.h"
+#include "ui/DesignSettings.h"
 #include "ui/MessageBoxes.h"
 
 namespace kestrel::ui {
@@ -33,12 +35,21 @@ void refuse(QWidget* parent, const QString& title, const QString& text) {
 }
 
 // Names stay in the working directory: no separators, no "." or "..", and
-// nothing a terminal or a file list would show garbled.
+// nothing a terminal or a file list would show garbled or hide: control
+// characters, invisible format characters (bidi overrides, zero widths) and
+// line or paragraph separators.
 bool isPlainName(const QString& name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
-    for (const QChar c : name)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
-            return false;
+    for (const QChar c : name) {
+        switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph: return false;
+        default: break;
+        }
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\')) return false;
+    }
     return true;
 }
 
@@ -50,8 +61,9 @@ bool isLatin1(const QString& text) {
 
 } // namespace
 
-DesignFiles::DesignFiles(QWidget* window, UnitGetter unit, UnitSetter setUnit)
-    : window_(window), unit_(std::move(unit)), setUnit_(std::move(setUnit)),
+DesignFiles::DesignFiles(QWidget* window, UnitGetter unit, UnitSetter setUnit,
+                         const DesignSettings& settings)
+    : window_(window), unit_(std::move(unit)), setUnit_(std::move(setUnit)), settings_(settings),
       chkOffset_(window->findChild<QCheckBox*>(QStringLiteral("chkOffset"))),
       chkProject_(window->findChild<QCheckBox*>(QStringLiteral("chkProject"))),
       txtProject_(window->findChild<QLineEdit*>(QStringLiteral("txtProject"))) {}
@@ -76,16 +88,9 @@ void DesignFiles::mnuSave_Click() {
     if (ok) save(name);
 }
 
-bool DesignFiles::save(const QString& typedName) {
-    if (!isPlainName(typedName)) {
-        refuse(window_, kSaveTitle,
-               QStringLiteral("The name \"%1\" cannot be used for a design file. A name must not be "
-                              "empty, \".\" or \"..\", and must not contain \"/\", \"\\\" or "
-                              "control characters.")
-                   .arg(typedName));
-        return false;
-    }
-
+// Records 1 to 14 from the fields and the extension from the settings; a
+// refusal has been told and gives nothing.
+std::optional<std::vector<std::uint8_t>> DesignFiles::fileImage() {
     df::DesignRecord record;
     record.offsetState = chkOffset_->isChecked() ? 1.0f : 0.0f;
     for (int i = 0; i < df::kValueCount; ++i) {
@@ -96,7 +101,7 @@ bool DesignFiles::save(const QString& typedName) {
                    QStringLiteral("The design was not saved: the value \"%1\" is too large for a "
                                   "design file.")
                        .arg(text));
-            return false;
+            return std::nullopt;
         }
     }
     const QString project = txtProject_->text();
@@ -105,16 +110,53 @@ bool DesignFiles::save(const QString& typedName) {
                QStringLiteral("The design was not saved: the project text must be at most %1 "
                               "characters long and use only Western European (Latin-1) characters.")
                    .arg(df::kMaxTextLength));
-        return false;
+        return std::nullopt;
     }
     record.project = project.toLatin1().toStdString();
     record.projectState = chkProject_->isChecked() ? 1.0f : 0.0f;
     record.unit = unit_().toStdString();
 
-    const auto image = df::writeRecords(record);
+    QString problem;
+    const auto settings = settings_.values(problem);
+    if (!settings) {
+        refuse(window_, kSaveTitle,
+               QStringLiteral("The design was not saved: the value of %1 is too large for a "
+                              "design file.")
+                   .arg(problem));
+        return std::nullopt;
+    }
+    auto records = df::writeRecords(record);
+    auto image = records ? df::withExtension(std::move(*records), *settings) : std::nullopt;
+    if (!image)
+        refuse(window_, kSaveTitle,
+               QStringLiteral("The design was not saved: %1.")
+                   .arg(QLatin1String(records ? "its settings do not fit a design file"
+                                              : df::describe(*df::validate(record)))));
+    return image;
+}
+
+bool DesignFiles::save(const QString& typedName) {
+    if (!isPlainName(typedName)) {
+        refuse(window_, kSaveTitle,
+               QStringLiteral("The name \"%1\" cannot be used for a design file. A name must not be "
+                              "empty, \".\" or \"..\", and must not contain \"/\", \"\\\", "
+                              "control characters or invisible characters.")
+                   .arg(typedName));
+        return false;
+    }
+    const auto image = fileImage();
+    if (!image) return false;
+
     const QString fileName = typedName + QLatin1String(df::kExtension.data());
-    const std::string error = image ? df::writeFileHead(QFile::encodeName(fileName).toStdString(), *image)
-                                    : df::describe(*df::validate(record));
+    const std::string path = QFile::encodeName(fileName).toStdString();
+    // Another design of that name is replaced only when the user says so.
+    if (fileName != currentFile_ && df::fileExists(path) &&
+        showMessage(window_, QStringLiteral("%1 already exists. Do you want to replace it?").arg(fileName),
+                    kSaveTitle, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::No) != QMessageBox::Yes)
+        return false;
+
+    const std::string error = df::replaceFile(path, *image);
     if (!error.empty()) {
         refuse(window_, kSaveTitle,
                QStringLiteral("The design could not be saved to \"%1\": %2.")
@@ -128,7 +170,7 @@ bool DesignFiles::save(const QString& typedName) {
 
 bool DesignFiles::load(const QString& fileName) {
     const df::FileBytes file =
-        df::readFileHead(QFile::encodeName(fileName).toStdString(), df::kFullFileSize);
+        df::readFileHead(QFile::encodeName(fileName).toStdString(), df::kMaxDesignFileSize);
     if (!file.error.empty()) {
         refuse(window_, kLoadTitle,
                QStringLiteral("The design file \"%1\" could not be read: %2.")
@@ -136,10 +178,18 @@ bool DesignFiles::load(const QString& fileName) {
         return false;
     }
     const df::ReadResult read = df::readRecords(file.bytes);
-    if (!read.record) {
+    const df::ExtensionRead extension = df::readExtension(file.bytes);
+    std::optional<QString> broken;
+    if (!read.record)
+        broken = QLatin1String(df::describe(read.error));
+    else if (!extension.values)
+        broken = QLatin1String(df::describe(extension.error));
+    else if (const auto name = settings_.refusal(*extension.values))
+        broken = QStringLiteral("the value of %1 cannot be used").arg(*name);
+    if (broken) {
         refuse(window_, kLoadTitle,
                QStringLiteral("\"%1\" is not a valid design file: %2. Nothing was loaded.")
-                   .arg(fileName, QLatin1String(df::describe(read.error))));
+                   .arg(fileName, *broken));
         return false;
     }
 
@@ -150,6 +200,7 @@ bool DesignFiles::load(const QString& fileName) {
         field(kValueFields[i])->setText(QString::fromStdString(shortText(r.values[i])));
     txtProject_->setText(QString::fromLatin1(r.project.data(), qsizetype(r.project.size())));
     chkProject_->setChecked(*df::checkState(r.projectState));
+    settings_.apply(*extension.values);
     setCurrentFile(fileName);
     currentFile_ = fileName;
     setUnit_(QString::fromLatin1(r.unit.data(), qsizetype(r.unit.size())));

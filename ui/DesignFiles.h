@@ -3,7 +3,10 @@
 // project text pair that travels in the file.
 
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -11,17 +14,21 @@ class QWidget;
 
 namespace kestrel::ui {
 
+class DesignSettings;
+
 class DesignFiles {
 public:
     using UnitGetter = std::function<QString()>;
     using UnitSetter = std::function<void(const QString&)>; // also sets the unit labels
 
-    DesignFiles(QWidget* window, UnitGetter unit, UnitSetter setUnit);
+    // `settings`: what the file's extension carries beyond the 14 records.
+    DesignFiles(QWidget* window, UnitGetter unit, UnitSetter setUnit, const DesignSettings& settings);
 
     // Asks for a name; a cancelled box saves nothing.
     void mnuSave_Click();
-    // Writes the fields to "<typedName>.kst" in the working directory. Any
-    // refusal or failure is told in a box and leaves no file half written.
+    // Writes the fields and the settings to "<typedName>.kst" in the working
+    // directory. Replacing another design than the current one asks first.
+    // Any refusal or failure is told in a box and leaves the old file as it was.
     bool save(const QString& typedName);
     // Reads the whole file first; only a valid design reaches the fields.
     bool load(const QString& fileName);
@@ -33,10 +40,12 @@ public:
 private:
     QLineEdit* field(const char* name) const;
     void setCurrentFile(const QString& shown);
+    std::optional<std::vector<std::uint8_t>> fileImage();
 
     QWidget* window_;
     UnitGetter unit_;
     UnitSetter setUnit_;
+    const DesignSettings& settings_;
     QCheckBox* chkOffset_;
     QCheckBox* chkProject_;
     QLineEdit* txtProject_;

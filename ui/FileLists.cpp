@@ -6,6 +6,7 @@
 
 #include "files/DesignFileIO.h"
 #include "ui/MessageBoxes.h"
+#include "ui/TitledFileList.h"
 
 namespace kestrel::ui {
 namespace {
@@ -23,7 +24,14 @@ bool confirmed(QWidget* parent, const QString& title) {
 
 FileLists::FileLists(QWidget* window, QListWidget* loadList, QListWidget* eraseList, Loader load)
     : QObject(window), window_(window), loadList_(loadList), eraseList_(eraseList),
-      load_(std::move(load)) {}
+      load_(std::move(load)) {
+    // The two lists share one place: the title says which one is up.
+    const auto title = [](QListWidget* list, const char* text, QColor colour) {
+        if (auto* titled = dynamic_cast<TitledFileList*>(list)) titled->setTitle(QLatin1String(text), colour);
+    };
+    title(loadList_, "Load a design: double-click a file", loadList_->palette().color(QPalette::Text));
+    title(eraseList_, "ERASE a design: double-click a file", QColor(255, 0, 0));
+}
 
 void FileLists::reread(QListWidget* list) {
     list->clear();

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <cmath>
@@ -12,6 +11,7 @@
 #include "display/AnalyzerPanel.h"
 #include "display/ClassicFrame.h"
 #include "ui/Fonts.h"
+#include "ui/TitledFileList.h"
 #include "ui/WrapCheckBox.h"
 
 namespace kestrel::ui {
@@ -48,7 +48,7 @@ QWidget* create(const ControlSpec& spec, QWidget* parent) {
         return box;
     }
     case Kind::Button: return new QPushButton(caption, parent);
-    case Kind::FileList: return new QListWidget(parent);
+    case Kind::FileList: return new TitledFileList(parent);
     case Kind::Grid: return new QTableWidget(parent);
     }
     return nullptr;

@@ -79,12 +79,17 @@ void SpurTools::levelsEvaluated(const SpurLevelTable& levels) {
     if (finder_) finder_->refresh();
 }
 
-void SpurTools::mnuSpurFree_Click() {
+frmSpurFree& SpurTools::finderWindow() {
     if (!finder_) {
         finder_ = std::make_unique<frmSpurFree>([this] { return solution(); });
         connect(finder_.get(), &frmSpurFree::shadingChanged, this, &SpurTools::updateShading);
         placeBeside(*finder_, *window_);
     }
+    return *finder_;
+}
+
+void SpurTools::mnuSpurFree_Click() {
+    finderWindow();
     finder_->show();
     finder_->raise();
     finder_->activateWindow();

@@ -52,6 +52,9 @@ public:
 
     SpurSolution solution() const;
     frmSpurFree* finder() const { return finder_.get(); } // nullptr until first opened
+    // The finder, created hidden when it was never opened: its settings
+    // belong to the design whether or not it is shown.
+    frmSpurFree& finderWindow();
     SpurExport& exporter() { return export_; }
 
     // The tooltip for a pointer resting at x (twips on the panel); empty

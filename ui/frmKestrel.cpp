@@ -20,6 +20,7 @@
 #include "display/SweepDriver.h"
 #include "ui/Banner.h"
 #include "ui/DesignFiles.h"
+#include "ui/DesignSettings.h"
 #include "ui/FileLists.h"
 #include "ui/FormPrinter.h"
 #include "ui/HelpViewer.h"
@@ -252,6 +253,7 @@ void frmKestrel::cmdCalculate_Click() {
     txtRFDisFreq_->setText(QString());
 
     solveSpurMatrix(*in, state_, *matrix_);
+    display_->setSolvedOrders(in->mMax, in->nMax);
     lblWorking3_->hide();
     lblWorking4_->hide();
 

@@ -29,6 +29,7 @@ class PointerReadout;
 
 namespace kestrel::ui {
 class DesignFiles;
+class DesignSettings;
 class FileLists;
 class FocusEvents;
 class SolveInputReader;
@@ -83,6 +84,7 @@ public:
     frmAboutKestrel* aboutWindow() const { return about_.get(); }
     kestrel::display::SpectrumDisplay& spectrumDisplay() const { return *display_; }
     kestrel::ui::SpurTools& spurTools() const { return *spurTools_; }
+    kestrel::ui::DesignFiles& designFiles() const { return *designFiles_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +100,7 @@ private:
     void wireDesignFiles();
     void buildReplays();
     void wireSpurTools();
+    void registerSettings();
 
     template <class T> T* control(const char* name) const;
 
@@ -118,6 +121,7 @@ private:
     std::unique_ptr<kestrel::ui::HelpViewer> helpViewer_;
     std::unique_ptr<kestrel::ui::FormPrinter> printer_;
     std::unique_ptr<frmAboutKestrel> about_;
+    std::unique_ptr<kestrel::ui::DesignSettings> settings_;
     std::unique_ptr<kestrel::ui::DesignFiles> designFiles_;
     kestrel::ui::FileLists* fileLists_ = nullptr;
     QListWidget* FileMixer_ = nullptr;

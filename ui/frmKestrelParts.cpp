@@ -15,6 +15,7 @@
 #include "display/StepDriver.h"
 #include "display/SweepDriver.h"
 #include "ui/DesignFiles.h"
+#include "ui/DesignSettings.h"
 #include "ui/FileLists.h"
 #include "ui/FocusEvents.h"
 #include "ui/FormPrinter.h"
@@ -26,6 +27,8 @@
 #include "ui/SpurLevelFields.h"
 #include "ui/SpurTools.h"
 #include "ui/frmKestrel.h"
+#include "ui/frmMixer.h"
+#include "ui/frmSpurFree.h"
 
 using namespace kestrel;
 
@@ -56,8 +59,10 @@ void frmKestrel::wireHelpPrintAbout() {
 }
 
 void frmKestrel::wireDesignFiles() {
+    settings_ = std::make_unique<ui::DesignSettings>();
     designFiles_ = std::make_unique<ui::DesignFiles>(
-        this, [this] { return freqUnit_; }, [this](const QString& unit) { selectUnit(unit); });
+        this, [this] { return freqUnit_; }, [this](const QString& unit) { selectUnit(unit); },
+        *settings_);
     FileMixer_ = control<QListWidget>("FileMixer");
     FileErase_ = control<QListWidget>("FileErase");
     fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_,
@@ -118,4 +123,39 @@ void frmKestrel::wireSpurTools() {
                                                  [this] { return freqUnit_; },
                                                  [this] { return designFiles_->currentFile(); });
     levels_->onEvaluated([this](const SpurLevelTable& t) { spurTools_->levelsEvaluated(t); });
+    registerSettings();
+}
+
+// What a design file carries beyond its 14 records, by control name.
+void frmKestrel::registerSettings() {
+    const auto list = [this](const char* name) { return [w = control<QComboBox>(name)] { return w; }; };
+    const auto check = [this](const char* name) { return [w = control<QCheckBox>(name)] { return w; }; };
+    ui::DesignSettings& s = *settings_;
+    s.addList(QStringLiteral("cboLOHar"), list("cboLOHar"));
+    s.addList(QStringLiteral("cboRFHar"), list("cboRFHar"));
+    // Typed, the step count counts on leaving the list; loaded, at once.
+    s.addList(QStringLiteral("cboSteps"), list("cboSteps"), [this] { setReplayEnabled(false); });
+    s.addList(QStringLiteral("cboSweepSpeed"), list("cboSweepSpeed"));
+    s.addCheck(QStringLiteral("chkSUMONLY"), check("chkSUMONLY"));
+    s.addCheck(QStringLiteral("chkSingle"), check("chkSingle"));
+    frmMixer* mixer = mixer_.get();
+    s.addNumber(QStringLiteral("txtConversionLoss"), [mixer] { return mixer->txtConversionLoss(); });
+    s.addNumber(QStringLiteral("txtRFIsolation"), [mixer] { return mixer->txtRFIsolation(); });
+    s.addNumber(QStringLiteral("txtLOIsolation"), [mixer] { return mixer->txtLOIsolation(); });
+
+    // The band finder's, whether or not it was ever opened.
+    ui::SpurTools* tools = spurTools_.get();
+    const auto finder = [tools](const char* name) {
+        return [tools, name] { return tools->finderWindow().findChild<QWidget*>(QLatin1String(name)); };
+    };
+    const auto finderList = [finder](const char* name) {
+        return [w = finder(name)] { return qobject_cast<QComboBox*>(w()); };
+    };
+    s.addList(QStringLiteral("cboWanted"), finderList("cboWanted"));
+    s.addNumber(QStringLiteral("txtThreshold"),
+                [w = finder("txtThreshold")] { return qobject_cast<QLineEdit*>(w()); },
+                [tools] { tools->finderWindow().txtThreshold_LostFocus(); });
+    s.addList(QStringLiteral("cboMaxOrder"), finderList("cboMaxOrder"));
+    s.addCheck(QStringLiteral("chkShade"),
+               [w = finder("chkShade")] { return qobject_cast<QCheckBox*>(w()); });
 }

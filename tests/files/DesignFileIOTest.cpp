@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <csignal>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "files/DesignFileIO.h"
 
@@ -35,7 +38,8 @@ protected:
 };
 
 TEST_F(DesignFileIO, ListsOnlyRegularFilesEndingInKst) {
-    for (const char* name : {"b.kst", "a.kst", "A.KST", "c.kst.bak", "kst", "d.kst.kst", "notes.txt"})
+    for (const char* name :
+         {"b.kst", "a.kst", "A.KST", "c.kst.bak", "kst", "d.kst.kst", "notes.txt", ".hidden.kst"})
         put(name, {1});
     fs::create_directory(dir_ / "folder.kst");
     fs::create_symlink(dir_ / "a.kst", dir_ / "link.kst");
@@ -49,30 +53,56 @@ TEST_F(DesignFileIO, AnEmptyOrMissingDirectoryListsNothing) {
     EXPECT_TRUE(listDesignFiles((dir_ / "gone").string()).empty());
 }
 
-TEST_F(DesignFileIO, WritingOverAFileKeepsWhatLiesBeyondTheImage) {
+TEST_F(DesignFileIO, ReplacingWritesTheWholeFileAndKeepsItsPermissions) {
     put("long.kst", std::vector<std::uint8_t>(10, 7));
-    EXPECT_EQ(writeFileHead(path("long.kst"), std::vector<std::uint8_t>{1, 2, 3}), "");
-    EXPECT_EQ(get("long.kst"), (std::vector<std::uint8_t>{1, 2, 3, 7, 7, 7, 7, 7, 7, 7}));
+    fs::permissions(dir_ / "long.kst", fs::perms(0640));
+    EXPECT_EQ(replaceFile(path("long.kst"), std::vector<std::uint8_t>{1, 2, 3}), "");
+    EXPECT_EQ(get("long.kst"), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(fs::status(dir_ / "long.kst").permissions(), fs::perms(0640));
 
-    put("short.kst", {9});
-    EXPECT_EQ(writeFileHead(path("short.kst"), std::vector<std::uint8_t>{1, 2, 3}), "");
-    EXPECT_EQ(get("short.kst"), (std::vector<std::uint8_t>{1, 2, 3}));
-
-    EXPECT_EQ(writeFileHead(path("new.kst"), std::vector<std::uint8_t>{4, 5}), "");
+    EXPECT_EQ(replaceFile(path("new.kst"), std::vector<std::uint8_t>{4, 5}), "");
     EXPECT_EQ(get("new.kst"), (std::vector<std::uint8_t>{4, 5}));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(fs::status(dir_ / "new.kst").permissions(), fs::perms(0666 & ~mask));
+
+    // Through a link: the link stays, the file it names gets the bytes.
+    fs::create_symlink(dir_ / "new.kst", dir_ / "link.kst");
+    EXPECT_EQ(replaceFile(path("link.kst"), std::vector<std::uint8_t>{6}), "");
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.kst"));
+    EXPECT_EQ(get("new.kst"), (std::vector<std::uint8_t>{6}));
+    EXPECT_TRUE(fileExists(path("link.kst")));
+    EXPECT_FALSE(fileExists(path("none.kst")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3); // no temporary left
 }
 
-TEST_F(DesignFileIO, FailuresGiveTheSystemsReasonAndLeaveNoFile) {
-    EXPECT_EQ(writeFileHead(path("nodir/x.kst"), std::vector<std::uint8_t>{1}),
+TEST_F(DesignFileIO, FailuresGiveTheSystemsReasonAndLeaveTheOldFile) {
+    EXPECT_EQ(replaceFile(path("nodir/x.kst"), std::vector<std::uint8_t>{1}),
               "No such file or directory");
     const std::string longName = (dir_ / (std::string(300, 'a') + ".kst")).string();
-    EXPECT_EQ(writeFileHead(longName, std::vector<std::uint8_t>{1}), "File name too long");
+    EXPECT_EQ(replaceFile(longName, std::vector<std::uint8_t>{1}), "File name too long");
     EXPECT_TRUE(listDesignFiles(dir_.string()).empty());
 
-    // A device that is always full: the write fails after the open succeeded.
     fs::create_symlink("/dev/full", dir_ / "full.kst");
-    EXPECT_EQ(writeFileHead(path("full.kst"), std::vector<std::uint8_t>(1630, 1)),
-              "No space left on device");
+    EXPECT_EQ(replaceFile(path("full.kst"), std::vector<std::uint8_t>(1630, 1)),
+              "it is not a regular file");
+    fs::create_directory(dir_ / "folder.kst");
+    EXPECT_EQ(replaceFile(path("folder.kst"), std::vector<std::uint8_t>{1}), "Is a directory");
+
+    // The disk fills up in the middle of the write: the old file is untouched.
+    put("old.kst", std::vector<std::uint8_t>(1750, 9));
+    struct rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldSignal = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1000;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const std::string reason = replaceFile(path("old.kst"), std::vector<std::uint8_t>(3000, 1));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(reason, "File too large");
+    EXPECT_EQ(get("old.kst"), std::vector<std::uint8_t>(1750, 9));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
 
     EXPECT_EQ(eraseFile(path("gone.kst")), "No such file or directory");
     EXPECT_EQ(readFileHead(path("gone.kst"), 10).error, "No such file or directory");
@@ -86,6 +116,9 @@ TEST_F(DesignFileIO, ReadsAtMostTheLimit) {
     put("small.kst", {1, 2});
     EXPECT_EQ(readFileHead(path("small.kst"), 1750).bytes, (std::vector<std::uint8_t>{1, 2}));
     EXPECT_NE(readFileHead(dir_.string(), 1750).error, "");
+    // A FIFO in a design's place is refused at once instead of waiting for a writer.
+    ASSERT_EQ(::mkfifo(path("pipe.kst").c_str(), 0600), 0);
+    EXPECT_EQ(readFileHead(path("pipe.kst"), 1750).error, "it is not a regular file");
 }
 
 TEST_F(DesignFileIO, EraseRemovesTheFile) {

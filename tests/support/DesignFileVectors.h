@@ -1,9 +1,10 @@
 #pragma once
 // The start-up design as the bytes of a design file, written out by hand:
 // each value at its record's offset, everything else zero, record 14 not
-// padded (1,630 bytes).
+// padded (1,630 bytes); and what a save adds after it.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace kestrel::reference {
@@ -35,6 +36,32 @@ inline std::vector<std::uint8_t> defaultDesignFile(std::size_t size = 1630) {
     for (const BytesAt& v : kDefaultDesignValues)
         for (std::size_t i = 0; i < v.bytes.size(); ++i) file[v.offset + i] = v.bytes[i];
     return file;
+}
+
+// What a save of the start-up design writes after record 14, in record order.
+inline const std::vector<std::string> kDefaultExtension = {
+    "KESTREL-EXT 1 13", "cboLOHar=8",          "cboRFHar=8",        "cboSteps=10",
+    "cboSweepSpeed=25", "chkSUMONLY=0",        "chkSingle=1",       "txtConversionLoss=8",
+    "txtRFIsolation=25", "txtLOIsolation=25",  "cboWanted=|LO - RF|", "txtThreshold=-60",
+    "cboMaxOrder=Any",  "chkShade=0",
+};
+
+// Text records from record 15 on, each a 2-byte length and its text,
+// padded to 125 bytes, after records 1 to 14 padded to their full length.
+inline std::vector<std::uint8_t> withTextRecords(std::vector<std::uint8_t> file,
+                                                 const std::vector<std::string>& texts) {
+    file.resize(1750, 0);
+    for (const std::string& t : texts) {
+        std::vector<std::uint8_t> record(125, 0);
+        record[0] = std::uint8_t(t.size());
+        for (std::size_t i = 0; i < t.size(); ++i) record[2 + i] = std::uint8_t(t[i]);
+        file.insert(file.end(), record.begin(), record.end());
+    }
+    return file;
+}
+
+inline std::vector<std::uint8_t> defaultSavedFile() {
+    return withTextRecords(defaultDesignFile(), kDefaultExtension);
 }
 
 // Overwrites bytes of a file image, e.g. one record's value.

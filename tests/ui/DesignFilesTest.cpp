@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace kestrel::filetest;
 
@@ -19,7 +21,7 @@ TEST_F(DesignFilesUi, SaveAsksForANameAndWritesTheExpectedBytes) {
     EXPECT_EQ(input.offered, "FileName");
     EXPECT_TRUE(boxes.seen().empty());
     EXPECT_EQ(entries(), QStringList{"Default.kst"});
-    EXPECT_EQ(bytesOf("Default.kst"), defaultDesignFile());
+    EXPECT_EQ(bytesOf("Default.kst"), kestrel::reference::defaultSavedFile());
     EXPECT_EQ(w_->windowTitle(), kFileCaption + "Default");
 }
 
@@ -46,7 +48,10 @@ TEST_F(DesignFilesUi, TypedNamesAreTakenAsTheyAre) {
 }
 
 TEST_F(DesignFilesUi, NamesThatCouldLeaveTheDirectoryAreRefused) {
-    const QString names[] = {"", ".", "..", "../up", "sub/x", "..\\x", "a\tb", QString("a\x01")};
+    const QString names[] = {"", ".", "..", "../up", "sub/x", "..\\x", "a\tb", QString("a\x01"),
+                             // invisible: a bidi override, a zero width, line and paragraph separators
+                             QString::fromUtf16(u"\u202Eabc"), QString::fromUtf16(u"a\u200Bb"),
+                             QString::fromUtf16(u"a\u2028b"), QString::fromUtf16(u"a\u2029b")};
     for (const QString& name : names) {
         const auto boxes = save(name);
         ASSERT_EQ(boxes.size(), 1u) << name.toStdString();
@@ -75,23 +80,38 @@ TEST_F(DesignFilesUi, ProjectTextsThatDoNotFitAreRefusedBeforeWriting) {
     EXPECT_EQ(field("txtProject")->text(), longest);
 }
 
-TEST_F(DesignFilesUi, FileSystemFailuresGiveTheReasonAndKeepTheCaption) {
+TEST_F(DesignFilesUi, FileSystemFailuresGiveTheReasonAndKeepTheOldFile) {
     QFile::link("/dev/full", "full.kst");
+    put("old.kst", defaultDesignFile());
     struct Case {
         QString name;
         const char* reason;
+        rlim_t sizeLimit; // a disk that fills up in the middle of the write
     };
-    const Case cases[] = {{QString(300, QLatin1Char('a')), "File name too long"},
-                          {"full", "No space left on device"}};
+    const Case cases[] = {{QString(300, QLatin1Char('a')), "File name too long", RLIM_INFINITY},
+                          {"full", "it is not a regular file", RLIM_INFINITY},
+                          {"old", "File too large", 2000}};
     for (const Case& c : cases) {
-        const auto boxes = save(c.name);
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].title, "Save Mixer File");
-        EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
-        EXPECT_TRUE(boxes[0].text.contains(c.reason)) << boxes[0].text.toStdString();
+        struct rlimit saved {};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        struct rlimit limit = saved;
+        limit.rlim_cur = c.sizeLimit;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const auto oldSignal = ::signal(SIGXFSZ, SIG_IGN);
+        BoxAnswerer boxes(QMessageBox::Yes); // replace, when asked
+        InputAnswerer input(c.name);
+        menu("mnuSave");
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, oldSignal);
+        ASSERT_FALSE(boxes.seen().empty());
+        const BoxSeen& box = boxes.seen().back();
+        EXPECT_EQ(box.title, "Save Mixer File");
+        EXPECT_EQ(box.icon, QMessageBox::Critical);
+        EXPECT_TRUE(box.text.contains(c.reason)) << box.text.toStdString();
         EXPECT_EQ(w_->windowTitle(), kStartCaption);
     }
-    EXPECT_EQ(entries(), QStringList{"full.kst"});
+    EXPECT_EQ(entries(), (QStringList{"full.kst", "old.kst"}));
+    EXPECT_EQ(bytesOf("old.kst"), defaultDesignFile());
 }
 
 TEST_F(DesignFilesUi, FieldTextsGoThroughSingleNumbers) {
@@ -111,7 +131,7 @@ TEST_F(DesignFilesUi, FieldTextsGoThroughSingleNumbers) {
     field("txtProject")->setText("");
     ASSERT_TRUE(save("conv").empty());
     const Bytes saved = bytesOf("conv.kst");
-    ASSERT_EQ(saved.size(), 1630u);
+    ASSERT_GT(saved.size(), 1750u);
     EXPECT_EQ(Bytes(saved.begin() + 375, saved.begin() + 379), (Bytes{0, 0, 0, 0})); // "abc"
     EXPECT_EQ(Bytes(saved.begin() + 1375, saved.begin() + 1377), (Bytes{0, 0}));     // empty text
     for (const Case& c : cases) field(c.field)->setText("99");
@@ -129,23 +149,38 @@ TEST_F(DesignFilesUi, ValuesTooLargeForASingleAreRefused) {
     EXPECT_TRUE(entries().isEmpty());
 }
 
-TEST_F(DesignFilesUi, SavingAgainRewritesTheRecordsInPlace) {
+TEST_F(DesignFilesUi, SavingAgainReplacesTheWholeFile) {
     ASSERT_TRUE(save("twice").empty());
     field("txtLOFreq")->setText("30");
-    ASSERT_TRUE(save("twice").empty());
+    ASSERT_TRUE(save("twice").empty()); // the current file: no question
     EXPECT_EQ(entries(), QStringList{"twice.kst"});
     field("txtLOFreq")->setText("1");
     load("twice.kst");
     EXPECT_EQ(field("txtLOFreq")->text(), "30");
 
-    // A longer file keeps its length and its tail.
-    Bytes longer(1800, 0x5A);
-    put("pad.kst", longer);
+    // Another design's file is replaced whole once the user says so.
+    put("pad.kst", Bytes(4000, 0x5A));
     field("txtLOFreq")->setText("24");
-    ASSERT_TRUE(save("pad").empty());
-    Bytes expected = defaultDesignFile(1630);
-    expected.insert(expected.end(), longer.begin() + 1630, longer.end());
-    EXPECT_EQ(bytesOf("pad.kst"), expected);
+    BoxAnswerer yes(QMessageBox::Yes);
+    InputAnswerer input(QStringLiteral("pad"));
+    menu("mnuSave");
+    ASSERT_EQ(yes.seen().size(), 1u);
+    EXPECT_EQ(bytesOf("pad.kst"), kestrel::reference::defaultSavedFile());
+}
+
+TEST_F(DesignFilesUi, ReplacingAnotherDesignAsksAndNoKeepsIt) {
+    put("other.kst", defaultDesignFile());
+    field("txtLOFreq")->setText("30");
+    const auto boxes = save("other");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Save Mixer File");
+    EXPECT_EQ(boxes[0].text, "other.kst already exists. Do you want to replace it?");
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(boxes[0].defaultButton, QMessageBox::No);
+    EXPECT_EQ(bytesOf("other.kst"), defaultDesignFile());
+    EXPECT_EQ(w_->windowTitle(), kStartCaption);
+    EXPECT_EQ(entries(), QStringList{"other.kst"});
 }
 
 TEST_F(DesignFilesUi, ConfirmedLoadFillsFieldsBoxesProjectUnitAndCaption) {

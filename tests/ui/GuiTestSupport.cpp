@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -31,7 +32,8 @@ BoxAnswerer::~BoxAnswerer() { delete timer_; }
 void BoxAnswerer::poll() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
-    seen_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+    seen_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                     box->standardButton(box->defaultButton())});
     if (QAbstractButton* button = box->button(answer_))
         button->click();
     else

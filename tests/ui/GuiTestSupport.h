@@ -21,6 +21,7 @@ struct BoxSeen {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 // Answers every message box that opens while it lives, pressing `answer`,
