@@ -13,6 +13,7 @@
 #include "GuiTestSupport.h"
 #include "display/DisplayMapping.h"
 #include "engine/NumberText.h"
+#include "ui/SpurTools.h"
 #include "ui/frmKestrel.h"
 
 using namespace kestrel::guitest;
@@ -307,6 +308,27 @@ TEST_F(Replay, MarkerThatIsNoNumberRefuses) {
     BoxAnswerer answerer;
     plus();
     EXPECT_EQ(answerer.seen().size(), 1u);
+}
+
+// Entries beyond the last solve's orders are left over from an earlier
+// solve: no replay shows them, and the hover does not name them.
+TEST_F(Replay, LinesBeyondTheSolvedOrdersAreHidden) {
+    solve(); // orders 8 and 8
+    get<QComboBox>("cboLOHar")->setCurrentText("3");
+    get<QComboBox>("cboRFHar")->setCurrentText("4");
+    solve();
+    const QString stale = spurLineName({6, 5, false});
+    for (const char* button : {"cmdSingleStep", "cmdSTEPBACK"}) {
+        press(button);
+        for (const auto& id : kReplayOrder)
+            EXPECT_EQ(line(spurLineName(id))->property("visible").toBool(), id.m <= 3 && id.n <= 4)
+                << spurLineName(id).toStdString();
+    }
+    sweep();
+    EXPECT_FALSE(line(stale)->property("visible").toBool());
+    EXPECT_TRUE(line(spurLineName({3, 4, true}))->property("visible").toBool());
+    const double x = line(stale)->property("x1").toDouble();
+    EXPECT_FALSE(w.spurTools().hoverText(x).contains("6 LO - 5 RF"));
 }
 
 } // namespace
