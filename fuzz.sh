@@ -15,7 +15,7 @@ target="$out/fuzz_design_file"
 if [ ! -x "$target" ] || [ -n "$(find files tests/fuzz -newer "$target" -name '*.[ch]*' -print -quit)" ]; then
     clang++ -std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined \
         -fno-sanitize-recover=undefined \
-        files/DesignRecord.cpp tests/fuzz/DesignFileFuzz.cpp -o "$target"
+        files/DesignRecord.cpp files/DesignExtension.cpp tests/fuzz/DesignFileFuzz.cpp -o "$target"
 fi
 exec "$target" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix="$out/" "$out/corpus" tests/fuzz/corpus

@@ -1,9 +1,12 @@
-// Fuzz target for the design-file reader: any bytes in, never a crash, and a
-// design only when the bytes really hold one.
+// Fuzz target for the design-file reader: any bytes in, never a crash, a
+// design only when the bytes really hold one, and an extension only when it
+// writes back to the same values.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
+#include "files/DesignExtension.h"
 #include "files/DesignRecord.h"
 
 using namespace kestrel::designfile;
@@ -14,9 +17,23 @@ void require(bool condition) {
     if (!condition) std::abort();
 }
 
+// The extension: whatever it accepts writes back to the same values.
+void checkExtension(const std::uint8_t* data, std::size_t size) {
+    const ExtensionRead read = readExtension({data, size});
+    if (!read.values) return;
+    for (const NamedValue& v : *read.values) require(fitsRecord(v));
+    const auto records = writeExtension(*read.values);
+    require(records.has_value());
+    std::vector<std::uint8_t> file(kFullFileSize, 0);
+    file.insert(file.end(), records->begin(), records->end());
+    const ExtensionRead back = readExtension(file);
+    require(back.values && *back.values == *read.values);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    checkExtension(data, size);
     const ReadResult read = readRecords({data, size});
     if (!read.record) return 0;
     const DesignRecord& r = *read.record;
