@@ -30,7 +30,8 @@ void TitledFileList::resizeEvent(QResizeEvent* event) {
 
 // Between the frame and the names, which the viewport margin moves down.
 void TitledFileList::placeTitle() {
-    const int height = title_->isVisible() ? title_->sizeHint().height() + 2 : 0;
+    // isHidden, not isVisible: the list itself is hidden until it is shown.
+    const int height = title_->isHidden() ? 0 : title_->sizeHint().height() + 2;
     setViewportMargins(0, height, 0, 0);
     const int frame = frameWidth();
     title_->setGeometry(frame, frame, width() - 2 * frame, height);
