@@ -51,7 +51,7 @@ void BM_SpurFreeBands(benchmark::State& st) {
     WorkingState ws;
     solveSpurMatrix(largest(), ws, *mx);
     const LastSolve solve{10, 8, false};
-    const SpurLevelTable levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+    const PairLevels levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
     for (auto _ : st)
         benchmark::DoNotOptimize(findSpurFreeBands(*mx, ws, solve, &levels, SpurFreeQuery{}));
 }
@@ -63,7 +63,7 @@ void BM_SpurTableExport(benchmark::State& st) {
     WorkingState ws;
     solveSpurMatrix(largest(), ws, *mx);
     const LastSolve solve{10, 8, false};
-    const SpurLevelTable levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+    const PairLevels levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
     for (auto _ : st) {
         const auto rows = spurTableRows(*mx, ws, solve, &levels, MarkerPair{37, 40});
         benchmark::DoNotOptimize(csv::spurTable(rows, "GHz"));

@@ -137,12 +137,12 @@ void SpectrumDisplay::redrawNow() {
     for (QLabel* box : boxes) box->repaint();
 }
 
-void SpectrumDisplay::ApplySpurLevels(const SpurLevelTable& levels) {
-    for (int i = 0; i < kLevelPairCount; ++i) {
-        const auto [m, n] = kLevelPairs[i];
-        const float top = SpurLineTop(levels.level[i]);
-        for (bool sum : {false, true})
-            if (LineShape* line = panel_.spurLine({m, n, sum})) line->setY1(top);
+void SpectrumDisplay::ApplySpurLevels(const PairLevels& levels) {
+    for (int i = 0; i < kSpurLineCount; ++i) {
+        const SpurLineId id = kReplayOrder[i];
+        if (id.m == 1 && id.n == 1) continue;
+        const std::optional<double> level = levels.at(id.m, id.n);
+        panel_.spurLine(i).setY1(level ? SpurLineTop(*level) : float(kBaselineY));
     }
 }
 

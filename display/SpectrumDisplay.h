@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "display/AnalyzerPanel.h"
-#include "engine/SpurLevels.h"
+#include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
 
 class QLabel;
@@ -76,8 +76,10 @@ public:
     // been placed completely.
     void redrawNow();
 
-    // Top ends of the pairs' sum and difference lines; the (1, 1) lines keep theirs.
-    void ApplySpurLevels(const SpurLevelTable& levels);
+    // Top ends of the pairs' sum and difference lines; the (1, 1) lines keep
+    // theirs. A line whose pair has no level lies flat on the baseline:
+    // nothing that was never estimated or measured is drawn as if it were.
+    void ApplySpurLevels(const PairLevels& levels);
 
 private:
     AnalyzerPanel& panel_;

@@ -50,7 +50,7 @@ ProductSpan productSpan(const SpurMatrix& matrix, const WorkingState& state,
 }
 
 std::vector<SpurFreeBand> findSpurFreeBands(const SpurMatrix& matrix, const WorkingState& state,
-                                            const LastSolve& solve, const SpurLevelTable* levels,
+                                            const LastSolve& solve, const PairLevels* levels,
                                             const SpurFreeQuery& query) {
     std::vector<SpurFreeBand> bands;
     if (lastSolvedStep(state) < 0) return bands;

@@ -51,7 +51,7 @@ ProductSpan productSpan(const SpurMatrix& matrix, const WorkingState& state,
 // or above the threshold or when it has no level. Bands of zero width are not
 // reported; nothing is reported when no step was solved.
 std::vector<SpurFreeBand> findSpurFreeBands(const SpurMatrix& matrix, const WorkingState& state,
-                                            const LastSolve& solve, const SpurLevelTable* levels,
+                                            const LastSolve& solve, const PairLevels* levels,
                                             const SpurFreeQuery& query);
 
 } // namespace kestrel

@@ -16,8 +16,8 @@ float productFrequency(const SpurMatrix& matrix, int s, int m, int n, ProductFam
     return family == ProductFamily::Sum ? matrix.SumSpur(s, m, n) : matrix.DiffSpur(s, m, n);
 }
 
-std::optional<double> pairLevel(const SpurLevelTable* levels, int m, int n) {
-    if (levels == nullptr || !hasSpurLevel(m, n)) return std::nullopt;
+std::optional<double> pairLevel(const PairLevels* levels, int m, int n) {
+    if (levels == nullptr) return std::nullopt;
     return levels->at(m, n);
 }
 

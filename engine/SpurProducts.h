@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/SpurLevels.h"
+#include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
 
 namespace kestrel {
@@ -32,6 +32,6 @@ float productFrequency(const SpurMatrix& matrix, int s, int m, int n, ProductFam
 
 // Level of a pair in dBc; nullopt when there is no table or the pair has no
 // estimate (the wanted 1x1, orders beyond the analyzer's lines).
-std::optional<double> pairLevel(const SpurLevelTable* levels, int m, int n);
+std::optional<double> pairLevel(const PairLevels* levels, int m, int n);
 
 } // namespace kestrel

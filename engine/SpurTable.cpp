@@ -7,7 +7,7 @@
 namespace kestrel {
 
 std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingState& state,
-                                        const LastSolve& solve, const SpurLevelTable* levels,
+                                        const LastSolve& solve, const PairLevels* levels,
                                         std::optional<MarkerPair> markers) {
     const int last = lastSolvedStep(state);
     const int mMax = std::clamp(solve.mMax, -1, kMaxOrder);

@@ -30,7 +30,7 @@ struct MarkerPair {
 // (sum first), in that nesting. Between the markers counts both ends, in
 // whichever order the markers stand.
 std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingState& state,
-                                        const LastSolve& solve, const SpurLevelTable* levels,
+                                        const LastSolve& solve, const PairLevels* levels,
                                         std::optional<MarkerPair> markers);
 
 } // namespace kestrel

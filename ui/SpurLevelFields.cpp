@@ -4,7 +4,7 @@
 
 #include "display/SpectrumDisplay.h"
 #include "engine/NumberText.h"
-#include "engine/SpurLevels.h"
+#include "engine/LevelModel.h"
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
 #include "ui/frmMixer.h"
@@ -46,35 +46,73 @@ QWidget* SpurLevelFields::refuse(QWidget* field) {
     return field;
 }
 
-QWidget* SpurLevelFields::leave(QLineEdit* left) {
+std::optional<LevelInputs> SpurLevelFields::readInputs(QLineEdit* left, QWidget*& fault) const {
     QLineEdit* other = left == loPower_ ? rfPower_ : loPower_;
+    const auto failed = [&fault](QWidget* field) {
+        fault = field;
+        return std::nullopt;
+    };
     const auto leftValue = toDoubleStrict(text(left));
-    if (!leftValue) return refuse(left);
+    if (!leftValue) return failed(left);
     // Every input must be a number before anything is said or written.
     const auto otherValue = toDoubleStrict(text(other));
-    if (!otherValue) return refuse(other);
+    if (!otherValue) return failed(other);
     const auto convLoss = toSingleStrict(text(mixer_.txtConversionLoss()));
-    if (!convLoss) return refuse(mixer_.txtConversionLoss());
+    if (!convLoss) return failed(mixer_.txtConversionLoss());
     const auto rfIsolation = toDoubleStrict(text(mixer_.txtRFIsolation()));
-    if (!rfIsolation) return refuse(mixer_.txtRFIsolation());
+    if (!rfIsolation) return failed(mixer_.txtRFIsolation());
     const auto loIsolation = toSingleStrict(text(mixer_.txtLOIsolation()));
-    if (!loIsolation) return refuse(mixer_.txtLOIsolation());
+    if (!loIsolation) return failed(mixer_.txtLOIsolation());
 
-    const double loPower = left == loPower_ ? *leftValue : *otherValue;
-    const double rfPower = left == loPower_ ? *otherValue : *leftValue;
-    const SpurLevelTable levels =
-        EvaluateSpurLevels(loPower, rfPower, *convLoss, *rfIsolation, *loIsolation);
+    LevelInputs in;
+    in.loPower = left == loPower_ ? *leftValue : *otherValue;
+    in.rfPower = left == loPower_ ? *otherValue : *leftValue;
+    in.convLoss = *convLoss;
+    in.rfIsolation = *rfIsolation;
+    in.loIsolation = *loIsolation;
+    return in;
+}
+
+PairLevels SpurLevelFields::evaluate(const LevelInputs& in) const {
+    static const BuiltInLevelModel builtIn;
+    const LevelModel* model = model_ ? model_() : nullptr;
+    return (model ? *model : builtIn).evaluate(in);
+}
+
+void SpurLevelFields::apply(const LevelInputs& in, const PairLevels& levels) {
+    state_.ConvLoss = in.convLoss;
+    state_.LOIsolation = in.loIsolation;
+    display_.ApplySpurLevels(levels);
+    if (evaluated_) evaluated_(levels);
+}
+
+QWidget* SpurLevelFields::leave(QLineEdit* left) {
+    QWidget* fault = nullptr;
+    const std::optional<LevelInputs> in = readInputs(left, fault);
+    if (!in) return refuse(fault);
+    const PairLevels levels = evaluate(*in);
     // Absurd inputs give lines no single can hold: refused like a non-number.
     if (!fitsSingle(levels)) return refuse(left);
 
-    if (loPower - rfPower < kDriveMargin) warn(window_, "RF Power within 5dB of LO Power");
-    if (left == loPower_ && loPower < 0) warn(window_, "LO Power < 0 dBm");
-
-    state_.ConvLoss = *convLoss;
-    state_.LOIsolation = *loIsolation;
-    display_.ApplySpurLevels(levels);
-    if (evaluated_) evaluated_(levels);
+    if (in->loPower - in->rfPower < kDriveMargin) warn(window_, "RF Power within 5dB of LO Power");
+    if (left == loPower_ && in->loPower < 0) warn(window_, "LO Power < 0 dBm");
+    apply(*in, levels);
     return nullptr;
+}
+
+bool SpurLevelFields::reevaluate() {
+    QWidget* fault = nullptr;
+    const std::optional<LevelInputs> in = readInputs(rfPower_, fault);
+    if (!in) return false;
+    const PairLevels levels = evaluate(*in);
+    if (!fitsSingle(levels)) return false;
+    apply(*in, levels);
+    return true;
+}
+
+std::optional<LevelInputs> SpurLevelFields::inputs() const {
+    QWidget* fault = nullptr;
+    return readInputs(rfPower_, fault);
 }
 
 } // namespace kestrel::ui

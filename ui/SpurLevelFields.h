@@ -5,8 +5,9 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
-#include "engine/SpurLevels.h"
+#include "engine/LevelModel.h"
 #include "engine/SpurMatrix.h"
 
 class QLineEdit;
@@ -37,12 +38,29 @@ public:
     void focusBack(QWidget* field);
 
     // Told of every table that reached the lines, after it did.
-    void onEvaluated(std::function<void(const SpurLevelTable&)> listener) {
+    void onEvaluated(std::function<void(const PairLevels&)> listener) {
         evaluated_ = std::move(listener);
     }
 
+    // The model in use; the built-in estimate while none is given or it
+    // gives none.
+    void useModel(std::function<const LevelModel*()> model) { model_ = std::move(model); }
+
+    // The same evaluation as leaving the RF power field, without its
+    // messages: an input that holds no number leaves the lines as they are
+    // (its field's next leave, or the next solve, says so). True when the
+    // lines were set.
+    bool reevaluate();
+
+    // The inputs as the next evaluation would read them; nullopt while one
+    // holds no number.
+    std::optional<LevelInputs> inputs() const;
+
 private:
     QWidget* leave(QLineEdit* left);
+    std::optional<LevelInputs> readInputs(QLineEdit* left, QWidget*& fault) const;
+    PairLevels evaluate(const LevelInputs& in) const;
+    void apply(const LevelInputs& in, const PairLevels& levels);
     QWidget* refuse(QWidget* field);
 
     QWidget* window_;
@@ -52,7 +70,8 @@ private:
     WorkingState& state_;
     display::SpectrumDisplay& display_;
     FocusEvents& focus_;
-    std::function<void(const SpurLevelTable&)> evaluated_;
+    std::function<void(const PairLevels&)> evaluated_;
+    std::function<const LevelModel*()> model_;
 };
 
 } // namespace kestrel::ui

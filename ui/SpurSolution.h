@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "engine/SpurLevels.h"
+#include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
 #include "engine/SpurProducts.h"
 
@@ -15,11 +15,11 @@ struct SpurSolution {
     const SpurMatrix* matrix = nullptr;
     const WorkingState* state = nullptr;
     std::optional<LastSolve> solve;       // none before the first solve
-    std::optional<SpurLevelTable> levels; // none until the levels were evaluated
+    std::optional<PairLevels> levels; // none until the levels were evaluated
     QString unit;                         // FreqUnit
 
     bool solved() const { return matrix != nullptr && state != nullptr && solve.has_value(); }
-    const SpurLevelTable* levelTable() const { return levels ? &*levels : nullptr; }
+    const PairLevels* levelTable() const { return levels ? &*levels : nullptr; }
 };
 
 } // namespace kestrel::ui

@@ -74,7 +74,7 @@ void SpurTools::solved(const LastSolve& solve) {
     if (finder_) finder_->refresh();
 }
 
-void SpurTools::levelsEvaluated(const SpurLevelTable& levels) {
+void SpurTools::levelsEvaluated(const PairLevels& levels) {
     levels_ = levels;
     if (finder_) finder_->refresh();
 }

@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-#include "engine/SpurLevels.h"
+#include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
 #include "engine/SpurProducts.h"
 #include "ui/SpurExport.h"
@@ -41,7 +41,7 @@ public:
     // After a completed solve, with what the matrix alone does not say.
     void solved(const LastSolve& solve);
     // After every level table that reached the lines.
-    void levelsEvaluated(const SpurLevelTable& levels);
+    void levelsEvaluated(const PairLevels& levels);
 
     // "Spur-&Free Bands...": the one finder window, shown and in front.
     void mnuSpurFree_Click();
@@ -76,7 +76,7 @@ private:
     QLineEdit* marker1_;
     QLineEdit* marker2_;
     std::optional<LastSolve> solve_;
-    std::optional<SpurLevelTable> levels_;
+    std::optional<PairLevels> levels_;
     std::unique_ptr<frmSpurFree> finder_;
     SpurExport export_;
 };

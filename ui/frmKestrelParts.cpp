@@ -122,7 +122,7 @@ void frmKestrel::wireSpurTools() {
     spurTools_ = std::make_unique<ui::SpurTools>(this, *matrix_, state_, *display_,
                                                  [this] { return freqUnit_; },
                                                  [this] { return designFiles_->currentFile(); });
-    levels_->onEvaluated([this](const SpurLevelTable& t) { spurTools_->levelsEvaluated(t); });
+    levels_->onEvaluated([this](const PairLevels& t) { spurTools_->levelsEvaluated(t); });
     registerSettings();
 }
 

@@ -45,7 +45,7 @@ SolveInput paperDesign(float ifStart, float ifStop) {
     return in;
 }
 
-const SpurLevelTable kLevels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+const PairLevels kLevels = EvaluateSpurLevels(8, -5, 8, 25, 25);
 
 std::string edge(const std::optional<EdgeProduct>& p) {
     return p ? productName(p->m, p->n, p->family) : "-";

@@ -27,7 +27,7 @@ Export solved(const SolveInput& in) {
     return e;
 }
 
-const SpurLevelTable kLevels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+const PairLevels kLevels = EvaluateSpurLevels(8, -5, 8, 25, 25);
 const MarkerPair kMarkers{37, 40};
 
 std::string csvOf(const Export& e, std::optional<MarkerPair> markers = kMarkers) {

@@ -87,12 +87,12 @@ TEST_F(SpurToolsUi, FinderFollowsSolvesAndLevels) {
     EXPECT_EQ(s.solve->mMax, 8);
     EXPECT_EQ(s.solve->nMax, 8);
     EXPECT_FALSE(s.solve->trackingLO);
-    EXPECT_EQ(s.levels->level, EvaluateSpurLevels(8, -5, 8, 25, 25).level);
+    EXPECT_EQ(*s.levels, PairLevels(EvaluateSpurLevels(8, -5, 8, 25, 25)));
 
     // Leaving a power field re-evaluates the levels, and the finder reruns.
     field("txtRFPower")->setText("-40");
     w_->txtRFPower_LostFocus();
-    EXPECT_EQ(tools().solution().levels->level, EvaluateSpurLevels(8, -40, 8, 25, 25).level);
+    EXPECT_EQ(*tools().solution().levels, PairLevels(EvaluateSpurLevels(8, -40, 8, 25, 25)));
     const auto expected = findSpurFreeBands(w_->spurMatrix(), w_->workingState(), *s.solve,
                                             tools().solution().levelTable(), {});
     ASSERT_EQ(finder->bands().size(), expected.size());

@@ -1,0 +1,59 @@
+#pragma once
+// Where the level of each product comes from: the built-in estimate from
+// the drives and the mixer's figures, or the mixer's own spur table measured
+// at a reference drive. One interface, so that everything that shows a
+// level asks the model in use.
+
+#include "engine/PairLevels.h"
+
+namespace kestrel {
+
+struct LevelInputs {
+    double loPower = 0; // dBm
+    double rfPower = 0; // dBm
+    float convLoss = 0; // dB
+    double rfIsolation = 0;
+    float loIsolation = 0;
+};
+
+class LevelModel {
+public:
+    virtual ~LevelModel() = default;
+    virtual PairLevels evaluate(const LevelInputs& in) const = 0;
+};
+
+class BuiltInLevelModel final : public LevelModel {
+public:
+    PairLevels evaluate(const LevelInputs& in) const override;
+};
+
+// The mixer's spur table: T(m, n) in dBc below the wanted output, measured
+// at an RF drive of rfReference and an LO drive of loReference (dBm). The
+// RF drive scales a product by (n - 1) dB a dB; the LO drive does not scale
+// the table. (0, 0) and the wanted (1, 1) have no entry.
+class MixerSpurTable final : public LevelModel {
+public:
+    std::optional<double> cell(int m, int n) const { return cells_.at(m, n); }
+    // Ignored for (0, 0) and (1, 1).
+    void setCell(int m, int n, std::optional<double> value);
+    void clear() { cells_ = {}; }
+    bool empty() const;
+
+    double rfReference = -10;
+    double loReference = 7;
+
+    PairLevels evaluate(const LevelInputs& in) const override;
+
+    bool operator==(const MixerSpurTable&) const = default;
+
+private:
+    PairLevels cells_;
+};
+
+// Whether a pair holds a table entry at all.
+constexpr bool isTablePair(int m, int n) {
+    return m >= 0 && m <= PairLevels::kMaxM && n >= 0 && n <= PairLevels::kMaxN &&
+           !(m == 0 && n == 0) && !(m == 1 && n == 1);
+}
+
+} // namespace kestrel
