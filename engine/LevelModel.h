@@ -44,7 +44,9 @@ public:
 
     PairLevels evaluate(const LevelInputs& in) const override;
 
-    bool operator==(const MixerSpurTable&) const = default;
+    bool operator==(const MixerSpurTable& o) const {
+        return cells_ == o.cells_ && rfReference == o.rfReference && loReference == o.loReference;
+    }
 
 private:
     PairLevels cells_;

@@ -100,7 +100,12 @@ std::string tooltipText(const std::vector<PlacedLine>& lines, const std::vector<
         else if (stepShown && id->m <= kMaxOrder && id->n <= kMaxOrder)
             text += withUnit(productFrequency(*context.matrix, context.shownStep, id->m, id->n,
                                               family)) + ", ";
-        text += id->m == 1 && id->n == 1 ? "wanted output" : levelText(line.top) + " dBc";
+        if (id->m == 1 && id->n == 1)
+            text += "wanted output";
+        else if (context.levels && !context.levels->at(id->m, id->n))
+            text += "no level";
+        else
+            text += levelText(line.top) + " dBc";
     }
     return text;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
 
 namespace kestrel::hover {
@@ -47,6 +48,9 @@ struct HoverContext {
     std::string unit;   // FreqUnit
     float marker1 = 0;  // Marker1Freq
     float marker2 = 0;  // Marker2Freq
+    // The levels the lines were given; a pair without one says so instead
+    // of reading its baseline as a level.
+    const PairLevels* levels = nullptr;
 };
 
 // One text line per hit, in the order given: "7 LO + 4 RF: 46.5 GHz, -79 dBc",

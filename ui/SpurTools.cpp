@@ -128,6 +128,7 @@ QString SpurTools::hoverText(double xTwips) const {
     context.unit = unit_().toStdString();
     context.marker1 = display_.marker1Freq();
     context.marker2 = display_.marker2Freq();
+    if (levels_) context.levels = &*levels_;
     return QString::fromStdString(
         hover::tooltipText(lines, hover::hitLines(xTwips, lines), context));
 }

@@ -35,6 +35,7 @@
 #include "ui/SpurLevelFields.h"
 #include "ui/SpurTools.h"
 #include "ui/frmMixer.h"
+#include "ui/planning/frmSpurTable.h"
 
 using namespace kestrel;
 
@@ -50,7 +51,7 @@ struct MenuSpec {
     bool submenu;
 };
 
-constexpr std::array<MenuSpec, 15> kMenus = {{
+constexpr std::array<MenuSpec, 16> kMenus = {{
     {"mnuFile", "&File", nullptr, true},
     {"mnuSave", "&Save", "mnuFile", false},
     {"mnuLoad", "&Load", "mnuFile", false},
@@ -63,6 +64,7 @@ constexpr std::array<MenuSpec, 15> kMenus = {{
     {"mnuMHz", "&MHz", "mnuFreqUnits", false},
     {"mnuKHz", "&KHz", "mnuFreqUnits", false},
     {"mnuMixer", "&Mixer Parameters", "mnuOptions", false},
+    {"mnuSpurTable", "Mixer Spur &Table...", "mnuOptions", false},
     {"mnuSpurFree", "Spur-&Free Bands...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
     {"mnuKstHelp", "&Help", nullptr, false},
@@ -167,6 +169,7 @@ void frmKestrel::buildMenus() {
     on("mnuAboutKestrel", &frmKestrel::mnuAboutKestrel_Click);
     on("mnuMixer", &frmKestrel::mnuMixer_Click);
     on("mnuSpurFree", &frmKestrel::mnuSpurFree_Click);
+    on("mnuSpurTable", &frmKestrel::mnuSpurTable_Click);
     on("mnuExport", &frmKestrel::mnuExport_Click);
 }
 
@@ -199,6 +202,7 @@ void frmKestrel::Form_Unload() {
     if (about_) about_->close();
     if (helpViewer_) helpViewer_->close();
     if (spurTools_) spurTools_->closeWindows();
+    if (spurTable_) spurTable_->close();
 }
 
 void frmKestrel::closeEvent(QCloseEvent* event) {
@@ -310,3 +314,4 @@ void frmKestrel::cmdSingleStep_Click() { step_->cmdSingleStep_Click(); }
 void frmKestrel::cmdSTEPBACK_Click() { step_->cmdSTEPBACK_Click(); }
 void frmKestrel::mnuSpurFree_Click() { spurTools_->mnuSpurFree_Click(); }
 void frmKestrel::mnuExport_Click() { spurTools_->mnuExport_Click(); }
+void frmKestrel::mnuSpurTable_Click() { spurTable_->showWindow(); }

@@ -19,6 +19,7 @@ class QPushButton;
 class QTableWidget;
 class frmMixer;
 class frmAboutKestrel;
+class frmSpurTable;
 
 namespace kestrel::display {
 class SpectrumDisplay;
@@ -75,6 +76,8 @@ public:
     // Band finder and table export, done by SpurTools.
     void mnuSpurFree_Click();
     void mnuExport_Click();
+    // The mixer's own spur table, the level model when switched on.
+    void mnuSpurTable_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -82,6 +85,7 @@ public:
     const QString& helpFile() const { return helpFile_; }
     frmMixer* mixerWindow() const { return mixer_.get(); }
     frmAboutKestrel* aboutWindow() const { return about_.get(); }
+    frmSpurTable* spurTableWindow() const { return spurTable_.get(); }
     kestrel::display::SpectrumDisplay& spectrumDisplay() const { return *display_; }
     kestrel::ui::SpurTools& spurTools() const { return *spurTools_; }
     kestrel::ui::DesignFiles& designFiles() const { return *designFiles_; }
@@ -101,6 +105,7 @@ private:
     void buildReplays();
     void wireSpurTools();
     void registerSettings();
+    void registerSpurTableSettings();
 
     template <class T> T* control(const char* name) const;
 
@@ -137,6 +142,7 @@ private:
     QLabel* lblWorking4_ = nullptr;
     QCheckBox* chkOffset_ = nullptr;
     QCheckBox* chkSUMONLY_ = nullptr;
+    std::unique_ptr<frmSpurTable> spurTable_;
     std::unique_ptr<kestrel::ui::SpurTools> spurTools_; // last: goes first, before what it watches
 };
 

@@ -29,6 +29,8 @@
 #include "ui/frmKestrel.h"
 #include "ui/frmMixer.h"
 #include "ui/frmSpurFree.h"
+#include "ui/planning/frmSpurTable.h"
+#include "files/MixerTableCsv.h"
 
 using namespace kestrel;
 
@@ -122,8 +124,15 @@ void frmKestrel::wireSpurTools() {
     spurTools_ = std::make_unique<ui::SpurTools>(this, *matrix_, state_, *display_,
                                                  [this] { return freqUnit_; },
                                                  [this] { return designFiles_->currentFile(); });
-    levels_->onEvaluated([this](const PairLevels& t) { spurTools_->levelsEvaluated(t); });
+    spurTable_ = std::make_unique<frmSpurTable>([this] { return levels_->inputs(); },
+                                                [this] { levels_->reevaluate(); });
+    levels_->useModel([this] { return spurTable_->activeModel(); });
+    levels_->onEvaluated([this](const PairLevels& t) {
+        spurTools_->levelsEvaluated(t);
+        spurTable_->updateNote();
+    });
     registerSettings();
+    registerSpurTableSettings();
 }
 
 // What a design file carries beyond its 14 records, by control name.
@@ -158,4 +167,31 @@ void frmKestrel::registerSettings() {
     s.addList(QStringLiteral("cboMaxOrder"), finderList("cboMaxOrder"));
     s.addCheck(QStringLiteral("chkShade"),
                [w = finder("chkShade")] { return qobject_cast<QCheckBox*>(w()); });
+}
+
+// The mixer's spur table: one record per RF order, its two reference drives
+// and the switch, which comes last so that it acts on the loaded table.
+void frmKestrel::registerSpurTableSettings() {
+    frmSpurTable* window = spurTable_.get();
+    ui::DesignSettings& s = *settings_;
+    for (int n = 0; n <= PairLevels::kMaxN; ++n) {
+        s.add({QStringLiteral("gridIMT(%1)").arg(n),
+               [window, n] { return std::optional<QString>(QString::fromStdString(csv::tableRow(window->table(), n))); },
+               [window, n](const QString& row) {
+                   MixerSpurTable copy = window->table();
+                   return csv::setTableRow(copy, n, row.toStdString());
+               },
+               [window, n](const QString& row) {
+                   MixerSpurTable copy = window->table();
+                   csv::setTableRow(copy, n, row.toStdString());
+                   if (!(copy == window->table())) window->setTable(copy);
+               }});
+    }
+    const auto field = [window](const char* name) {
+        return [w = window->findChild<QLineEdit*>(QLatin1String(name))] { return w; };
+    };
+    s.addNumber(QStringLiteral("txtIMTRFRef"), field("txtIMTRFRef"), [window] { window->txtIMTRFRef_LostFocus(); });
+    s.addNumber(QStringLiteral("txtIMTLORef"), field("txtIMTLORef"), [window] { window->txtIMTLORef_LostFocus(); });
+    s.addCheck(QStringLiteral("chkUseIMT"),
+               [w = window->findChild<QCheckBox*>(QStringLiteral("chkUseIMT"))] { return w; });
 }

@@ -55,7 +55,7 @@ TEST_F(SpurToolsUi, MenuItemsBesideTheDescribedOnes) {
                            "mnuExport=&Export Spur Table..."}));
     EXPECT_EQ(menuItems("mnuOptions"),
               (QStringList{"mnuFreqUnits=&Frequency Units", "mnuMixer=&Mixer Parameters",
-                           "mnuSpurFree=Spur-&Free Bands..."}));
+                           "mnuSpurTable=Mixer Spur &Table...", "mnuSpurFree=Spur-&Free Bands..."}));
 }
 
 TEST_F(SpurToolsUi, BeforeTheFirstSolve) {

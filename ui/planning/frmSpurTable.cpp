@@ -1,0 +1,302 @@
+#include "ui/planning/frmSpurTable.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "engine/NumberText.h"
+#include "files/MixerTableCsv.h"
+#include "ui/FocusEvents.h"
+#include "ui/MessageBoxes.h"
+#include "ui/SpurExport.h"
+#include "ui/WindowCentring.h"
+
+using namespace kestrel;
+
+namespace {
+
+constexpr int kRows = PairLevels::kMaxN + 2;    // header and RF orders 0..8
+constexpr int kColumns = PairLevels::kMaxM + 2; // header and LO orders 0..10
+constexpr int kColumnWidth = 46;
+// A CSV of a table this shape is a few kilobytes; anything far larger is
+// not one.
+constexpr qint64 kLargestImport = 1 << 20;
+constexpr double kLODriveTolerance = 3; // dB
+
+const QString kTitle = QStringLiteral("Mixer Spur Table");
+
+QString qstr(const std::string& s) { return QString::fromStdString(s); }
+QString number(double v) { return qstr(generalText(v)); }
+
+QString chooseWithDialog(QWidget* parent, bool forSaving) {
+    const QString filter = QStringLiteral("CSV files (*.csv);;All files (*)");
+    return forSaving ? QFileDialog::getSaveFileName(parent, QStringLiteral("Export Mixer Spur Table"),
+                                                    QStringLiteral("mixer-spurs.csv"), filter)
+                     : QFileDialog::getOpenFileName(parent, QStringLiteral("Import Mixer Spur Table"),
+                                                    QString(), filter);
+}
+
+bool editable(int m, int n) { return isTablePair(m, n); }
+
+} // namespace
+
+frmSpurTable::frmSpurTable(Inputs inputs, std::function<void()> evaluate)
+    : QWidget(nullptr, Qt::Window), inputs_(std::move(inputs)), evaluate_(std::move(evaluate)),
+      choose_(chooseWithDialog) {
+    setObjectName(QStringLiteral("frmSpurTable"));
+    setWindowTitle(kTitle);
+
+    gridIMT_ = new QTableWidget(kRows, kColumns, this);
+    gridIMT_->setObjectName(QStringLiteral("gridIMT"));
+    txtIMTRFRef_ = new QLineEdit(QStringLiteral("-10"), this);
+    txtIMTRFRef_->setObjectName(QStringLiteral("txtIMTRFRef"));
+    txtIMTLORef_ = new QLineEdit(QStringLiteral("7"), this);
+    txtIMTLORef_->setObjectName(QStringLiteral("txtIMTLORef"));
+    chkUseIMT_ = new QCheckBox(QStringLiteral("Use this table for the spur levels"), this);
+    chkUseIMT_->setObjectName(QStringLiteral("chkUseIMT"));
+    lblIMTNote_ = new QLabel(this);
+    lblIMTNote_->setObjectName(QStringLiteral("lblIMTNote"));
+    lblIMTNote_->setWordWrap(true);
+    const auto button = [this](const char* name, const char* caption, void (frmSpurTable::*click)()) {
+        auto* b = new QPushButton(QLatin1String(caption), this);
+        b->setObjectName(QLatin1String(name));
+        connect(b, &QPushButton::clicked, this, click);
+        return b;
+    };
+
+    auto* references = new QGridLayout;
+    references->addWidget(new QLabel(QStringLiteral("Measured at RF power (dBm)"), this), 0, 0);
+    references->addWidget(txtIMTRFRef_, 0, 1);
+    references->addWidget(new QLabel(QStringLiteral("and LO power (dBm)"), this), 0, 2);
+    references->addWidget(txtIMTLORef_, 0, 3);
+    references->setColumnStretch(4, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button("cmdIMTFill", "Fill from Estimate", &frmSpurTable::cmdIMTFill_Click));
+    buttons->addWidget(button("cmdIMTImport", "Import CSV...", &frmSpurTable::cmdIMTImport_Click));
+    buttons->addWidget(button("cmdIMTExport", "Export CSV...", &frmSpurTable::cmdIMTExport_Click));
+    buttons->addWidget(button("cmdIMTClear", "Clear", &frmSpurTable::cmdIMTClear_Click));
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Level of each product in dBc below the wanted "
+                                                "1x1 output; an empty cell has no data."),
+                                 this));
+    layout->addWidget(gridIMT_, 1);
+    layout->addLayout(references);
+    layout->addWidget(chkUseIMT_);
+    layout->addLayout(buttons);
+    layout->addWidget(lblIMTNote_);
+    buildGrid();
+
+    focus_ = new ui::FocusEvents(this);
+    focus_->onLostFocus(txtIMTRFRef_, [this] { txtIMTRFRef_LostFocus(); });
+    focus_->onLostFocus(txtIMTLORef_, [this] { txtIMTLORef_LostFocus(); });
+    connect(txtIMTRFRef_, &QLineEdit::returnPressed, this, [this] { txtIMTRFRef_LostFocus(); });
+    connect(txtIMTLORef_, &QLineEdit::returnPressed, this, [this] { txtIMTLORef_LostFocus(); });
+    connect(chkUseIMT_, &QCheckBox::toggled, this, &frmSpurTable::chkUseIMT_Click);
+    connect(gridIMT_, &QTableWidget::itemChanged, this, &frmSpurTable::cellChanged);
+    updateNote();
+}
+
+void frmSpurTable::buildGrid() {
+    QTableWidget& t = *gridIMT_;
+    t.horizontalHeader()->hide();
+    t.verticalHeader()->hide();
+    t.setSelectionMode(QAbstractItemView::SingleSelection);
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    filling_ = true;
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            const bool header = r == 0 || c == 0;
+            if (header || !editable(c - 1, r - 1)) {
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setBackground(header ? face.darker(112) : face);
+            }
+            t.setItem(r, c, item);
+        }
+        t.setRowHeight(r, 20);
+    }
+    t.item(0, 0)->setText(QStringLiteral(" NxM"));
+    for (int m = 0; m <= PairLevels::kMaxM; ++m) t.item(0, m + 1)->setText(QStringLiteral("%1xLO").arg(m));
+    for (int n = 0; n <= PairLevels::kMaxN; ++n) t.item(n + 1, 0)->setText(QStringLiteral("%1xRF").arg(n));
+    t.item(2, 2)->setText(QStringLiteral("0")); // the wanted output is the reference
+    for (int c = 0; c < kColumns; ++c) t.setColumnWidth(c, kColumnWidth);
+    filling_ = false;
+    t.setMinimumSize(kColumns * kColumnWidth + 2 * t.frameWidth() + 2, kRows * 20 + 2 * t.frameWidth() + 2);
+}
+
+void frmSpurTable::fillGrid() {
+    filling_ = true;
+    for (int m = 0; m <= PairLevels::kMaxM; ++m)
+        for (int n = 0; n <= PairLevels::kMaxN; ++n)
+            if (editable(m, n)) {
+                const auto v = table_.cell(m, n);
+                gridIMT_->item(n + 1, m + 1)->setText(v ? qstr(shortText(toSingle(*v))) : QString());
+            }
+    txtIMTRFRef_->setText(number(table_.rfReference));
+    txtIMTLORef_->setText(number(table_.loReference));
+    filling_ = false;
+}
+
+void frmSpurTable::showWindow() {
+    if (!isVisible()) ui::centreOnScreen(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+const LevelModel* frmSpurTable::activeModel() const {
+    return chkUseIMT_->isChecked() ? &table_ : nullptr;
+}
+
+void frmSpurTable::setTable(const MixerSpurTable& table) {
+    table_ = table;
+    fillGrid();
+    changed();
+}
+
+void frmSpurTable::cellChanged(QTableWidgetItem* item) {
+    if (filling_) return;
+    const int m = item->column() - 1;
+    const int n = item->row() - 1;
+    if (!editable(m, n)) return;
+    const std::string text = item->text().trimmed().toStdString();
+    const std::optional<float> value = toSingleStrict(text);
+    if (!text.empty() && !value) {
+        ui::showNumericCheck(this);
+        // Back to what the cell held before the edit.
+        filling_ = true;
+        const auto old = table_.cell(m, n);
+        item->setText(old ? qstr(shortText(toSingle(*old))) : QString());
+        filling_ = false;
+        return;
+    }
+    table_.setCell(m, n, value ? std::optional<double>(*value) : std::nullopt);
+    changed();
+}
+
+void frmSpurTable::referenceLeft(QLineEdit* field, double& reference) {
+    const std::optional<float> value = toSingleStrict(field->text().toStdString());
+    if (!value) {
+        ui::showNumericCheck(this);
+        // After the box has closed, so that leaving the field again is seen.
+        QTimer::singleShot(0, field, [field] { field->setFocus(); });
+        return;
+    }
+    if (*value == reference) return;
+    reference = *value;
+    changed();
+}
+
+void frmSpurTable::changed() {
+    updateNote();
+    // While the estimate is in use the table changes no level.
+    if (chkUseIMT_->isChecked()) evaluate_();
+}
+
+void frmSpurTable::chkUseIMT_Click() {
+    updateNote();
+    evaluate_();
+}
+
+void frmSpurTable::updateNote() {
+    if (!chkUseIMT_->isChecked()) {
+        lblIMTNote_->setText(QStringLiteral("Levels: the built-in estimate from the drives and the "
+                                            "mixer parameters."));
+        return;
+    }
+    QString note = QStringLiteral("Levels: this table, measured at RF %1 dBm and LO %2 dBm, scaled "
+                                  "with the RF drive.")
+                       .arg(number(table_.rfReference), number(table_.loReference));
+    const std::optional<LevelInputs> in = inputs_();
+    if (in && std::fabs(in->loPower - table_.loReference) > kLODriveTolerance)
+        note += QStringLiteral("\nMeasured at LO %1 dBm: levels at %2 dBm may differ")
+                    .arg(number(table_.loReference), number(in->loPower));
+    lblIMTNote_->setText(note);
+}
+
+void frmSpurTable::cmdIMTFill_Click() {
+    const std::optional<LevelInputs> in = inputs_();
+    if (!in) {
+        ui::showNumericCheck(this);
+        return;
+    }
+    const PairLevels estimate = BuiltInLevelModel().evaluate(*in);
+    if (!fitsSingle(estimate)) {
+        ui::showNumericCheck(this);
+        return;
+    }
+    for (int m = 0; m <= PairLevels::kMaxM; ++m)
+        for (int n = 0; n <= PairLevels::kMaxN; ++n)
+            if (const auto level = estimate.at(m, n)) table_.setCell(m, n, double(toSingle(*level)));
+    table_.rfReference = toSingle(in->rfPower);
+    table_.loReference = toSingle(in->loPower);
+    fillGrid();
+    changed();
+}
+
+void frmSpurTable::cmdIMTImport_Click() {
+    const QString path = choose_(this, false);
+    if (path.isEmpty()) return;
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestImport) {
+        ui::showMessage(this,
+                        QStringLiteral("%1 could not be read: %2")
+                            .arg(name, file.isOpen() ? QStringLiteral("it is too large for a spur table")
+                                                     : file.errorString()),
+                        kTitle, QMessageBox::Critical);
+        return;
+    }
+    const QByteArray bytes = file.read(kLargestImport);
+    const csv::MixerTableRead read = csv::readMixerTable(std::string_view(bytes.data(), bytes.size()));
+    if (!read.table) {
+        ui::showMessage(this,
+                        QStringLiteral("Line %1 of %2 cannot be read: %3. The table was not changed.")
+                            .arg(read.badLine)
+                            .arg(name, QString::fromStdString(read.why)),
+                        kTitle, QMessageBox::Critical);
+        return;
+    }
+    MixerSpurTable imported = *read.table;
+    if (csv::allPositive(imported) &&
+        ui::showMessage(this,
+                        QStringLiteral("All values are positive: read them as dB below the wanted output?"),
+                        kTitle, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::Yes) == QMessageBox::Yes)
+        imported = csv::negated(imported);
+    imported.rfReference = table_.rfReference;
+    imported.loReference = table_.loReference;
+    setTable(imported);
+}
+
+void frmSpurTable::cmdIMTExport_Click() {
+    const QString path = choose_(this, true);
+    if (path.isEmpty()) return;
+    const std::string text = csv::writeMixerTable(table_);
+    if (const auto failure = ui::SpurExport::writeWhole(
+            path, QByteArray::fromRawData(text.data(), qsizetype(text.size()))))
+        ui::showMessage(this,
+                        QStringLiteral("The spur table could not be written to %1:\n%2")
+                            .arg(QFileInfo(path).fileName(), *failure),
+                        kTitle, QMessageBox::Critical);
+}
+
+void frmSpurTable::cmdIMTClear_Click() {
+    table_.clear();
+    fillGrid();
+    changed();
+}
