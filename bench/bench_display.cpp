@@ -1,5 +1,5 @@
-// The level evaluation with its 118 line tops, and one replay step on the
-// analyzer redrawn offscreen.
+// The level evaluation with its 118 line tops (the built-in estimate and the
+// mixer's spur table), and one replay step on the analyzer redrawn offscreen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "display/SpectrumDisplay.h"
+#include "engine/LevelModel.h"
 #include "engine/SpurSolver.h"
 #include "tests/support/Designs.h"
 
@@ -51,6 +52,24 @@ void BM_EvaluateAndApplyLevels(benchmark::State& st) {
     QApplication::processEvents();
 }
 BENCHMARK(BM_EvaluateAndApplyLevels)->Unit(benchmark::kMicrosecond);
+
+// The same with the mixer's spur table as the model, every cell filled.
+void BM_EvaluateAndApplyTableLevels(benchmark::State& st) {
+    Analyzer a;
+    MixerSpurTable table;
+    for (int m = 0; m <= PairLevels::kMaxM; ++m)
+        for (int n = 0; n <= PairLevels::kMaxN; ++n) table.setCell(m, n, -20.0 - m - n);
+    const LevelModel& model = table;
+    double rf = -5;
+    for (auto _ : st) {
+        rf = rf == -5 ? -6 : -5;
+        const PairLevels levels = model.evaluate({8, rf, 8, 25, 25});
+        benchmark::DoNotOptimize(fitsSingle(levels));
+        a.display->ApplySpurLevels(levels);
+    }
+    QApplication::processEvents();
+}
+BENCHMARK(BM_EvaluateAndApplyTableLevels)->Unit(benchmark::kMicrosecond);
 
 void BM_ReplayStepWithRedraw(benchmark::State& st) {
     Analyzer a;

@@ -83,7 +83,10 @@ MixerTableRead readMixerTable(std::string_view text) {
             table.setCell(columns[i - 1], *n, value);
         }
     }
-    if (columns.empty()) return fail("the file holds no table");
+    if (columns.empty()) {
+        lineNumber = 1; // where the LO orders should have been
+        return fail("the file holds no table");
+    }
     result.table = table;
     return result;
 }

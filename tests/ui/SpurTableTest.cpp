@@ -1,0 +1,79 @@
+// The mixer's own spur table as the level model of the analyzer.
+#include "DesignFilesFixture.h"
+
+#include <QTableWidget>
+
+#include "display/DisplayMapping.h"
+#include "ui/planning/frmSpurTable.h"
+
+using namespace kestrel::filetest;
+
+namespace {
+
+class SpurTableUi : public DesignFilesUi {
+protected:
+    frmSpurTable* table() { return w_->spurTableWindow(); }
+    QTableWidget* grid() { return table()->findChild<QTableWidget*>("gridIMT"); }
+    QCheckBox* useIt() { return table()->findChild<QCheckBox*>("chkUseIMT"); }
+    void edit(int m, int n, const QString& text) { grid()->item(n + 1, m + 1)->setText(text); }
+    double top(const char* line) {
+        return get<QWidget>("Frame4")->findChild<QObject*>(line)->property("y1").toDouble();
+    }
+};
+
+TEST_F(SpurTableUi, TheSwitchMakesTheTableTheLevelModel) {
+    get<QPushButton>("cmdCalculate")->click(); // the estimate: (0, 2) at -63 dBc
+    ASSERT_EQ(top("Spurs0x2"), 360 + 36 * 63);
+    edit(0, 2, "-40");  // measured at RF -10 dBm; the design drives -5 dBm
+    edit(8, 3, "-50");  // a pair the estimate has no level for
+    EXPECT_EQ(top("Spurs0x2"), 360 + 36 * 63); // not in use yet
+    useIt()->click();
+    EXPECT_EQ(top("Spurs0x2"), 360 + 36 * (40 - 5)); // (2 - 1) x 5 dB up
+    EXPECT_EQ(top("Spurs1x2"), kestrel::display::kBaselineY); // no data: flat
+    EXPECT_EQ(top("Spurs1x1"), 360);
+    EXPECT_TRUE(table()->findChild<QLabel*>("lblIMTNote")->text().startsWith("Levels: this table"));
+
+    // A cell that is no number is refused and goes back.
+    BoxAnswerer boxes;
+    edit(0, 2, "abc");
+    ASSERT_EQ(boxes.seen().size(), 1u);
+    EXPECT_EQ(boxes.seen()[0].text, "Please Use Numeric Values Only");
+    EXPECT_EQ(grid()->item(3, 1)->text(), "-40");
+
+    // The table and its switch travel in the design file.
+    ASSERT_TRUE(save("imt").empty());
+    table()->cmdIMTClear_Click();
+    useIt()->click();
+    EXPECT_EQ(top("Spurs0x2"), 360 + 36 * 63);
+    load("imt.kst");
+    EXPECT_TRUE(useIt()->isChecked());
+    EXPECT_EQ(grid()->item(4, 9)->text(), "-50");
+    EXPECT_EQ(top("Spurs0x2"), 360 + 36 * 35);
+
+    useIt()->click(); // back to the estimate, exactly
+    EXPECT_EQ(top("Spurs0x2"), 360 + 36 * 63);
+}
+
+TEST_F(SpurTableUi, ImportTurnsPositiveSuppressionWhenAsked) {
+    put("sheet.csv", Bytes{'n', '\\', 'm', ',', '0', ',', '1', '\n', '1', ',', '2', '0', ',', '0', '\n'});
+    table()->setPathChooser([](QWidget*, bool) { return QStringLiteral("sheet.csv"); });
+    {
+        BoxAnswerer yes(QMessageBox::Yes);
+        table()->cmdIMTImport_Click();
+        ASSERT_EQ(yes.seen().size(), 1u);
+        EXPECT_EQ(yes.seen()[0].text, "All values are positive: read them as dB below the wanted output?");
+        EXPECT_EQ(yes.seen()[0].icon, QMessageBox::Question);
+        EXPECT_EQ(yes.seen()[0].defaultButton, QMessageBox::Yes);
+        EXPECT_EQ(table()->table().cell(0, 1), -20);
+    }
+
+    put("bad.csv", Bytes{'n', '\\', 'm', ',', '0', '\n', 'x', '\n'});
+    table()->setPathChooser([](QWidget*, bool) { return QStringLiteral("bad.csv"); });
+    BoxAnswerer ok;
+    table()->cmdIMTImport_Click();
+    ASSERT_EQ(ok.seen().size(), 1u);
+    EXPECT_TRUE(ok.seen()[0].text.startsWith("Line 2 of bad.csv")) << ok.seen()[0].text.toStdString();
+    EXPECT_EQ(table()->table().cell(0, 1), -20); // unchanged
+}
+
+} // namespace
