@@ -11,7 +11,7 @@
 #include "display/SpectrumDisplay.h"
 #include "engine/NumberText.h"
 #include "engine/SpurHover.h"
-#include "ui/frmSpurFree.h"
+#include "ui/planning/frmSpurFree.h"
 
 namespace kestrel::ui {
 namespace {

@@ -14,7 +14,7 @@
 #include "engine/SpurLevels.h"
 #include "engine/SpurMatrix.h"
 #include "engine/SpurProducts.h"
-#include "ui/SpurExport.h"
+#include "ui/planning/SpurExport.h"
 #include "ui/SpurSolution.h"
 
 class QLineEdit;

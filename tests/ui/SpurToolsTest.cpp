@@ -10,7 +10,7 @@
 #include "display/SpectrumDisplay.h"
 #include "engine/SpurFreeBands.h"
 #include "ui/SpurTools.h"
-#include "ui/frmSpurFree.h"
+#include "ui/planning/frmSpurFree.h"
 
 using namespace kestrel;
 using namespace kestrel::filetest;

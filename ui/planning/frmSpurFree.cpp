@@ -1,4 +1,4 @@
-#include "ui/frmSpurFree.h"
+#include "ui/planning/frmSpurFree.h"
 
 #include <QCheckBox>
 #include <QComboBox>
