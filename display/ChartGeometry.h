@@ -66,7 +66,7 @@ struct LevelBand {
     const char* legend;
 };
 inline constexpr std::array<LevelBand, 6> kLevelBands = {{
-    {-20, 0xFFD00000, "above -20"},
+    {-20, 0xFFD00000, "-20 and up"},
     {-40, 0xFFE07000, "-20 to -40"},
     {-60, 0xFFA000B0, "-40 to -60"},
     {-80, 0xFF008C00, "-60 to -80"},

@@ -14,7 +14,7 @@ namespace kestrel::display {
 namespace {
 
 // Room around the plot for the tick labels, the axis titles and the legend.
-constexpr double kLeft = 64, kRight = 16, kTop = 34, kBottom = 44;
+constexpr double kLeft = 64, kRight = 112, kTop = 12, kBottom = 44;
 constexpr QRgb kBandShade = 0xFFE4ECF8;   // the display band, pale blue
 constexpr QRgb kCleanShade = 0x7090E090;  // spur-free bands, translucent green
 constexpr QRgb kGridColor = 0xFFD8D8D8;
@@ -249,23 +249,24 @@ void SpurChart::paintCurves(QPainter& painter, const ChartMapping& map) const {
     }
 }
 
+// Beside the plot, one entry a line: the scale of levels strongest first.
 void SpurChart::paintLegend(QPainter& painter, QSize size) const {
     const QFontMetrics fm = painter.fontMetrics();
-    const double y = 6 + fm.height() / 2.0;
-    double x = kLeft;
+    const double x = size.width() - kRight + 10;
+    double y = kTop + fm.height() / 2.0;
     const auto entry = [&](const QPen& pen, const QString& text) {
         painter.setPen(pen);
         painter.drawLine(QPointF(x, y), QPointF(x + 18, y));
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(x + 22, y + fm.ascent() / 2.0 - 1), text);
-        x += 22 + fm.horizontalAdvance(text) + 12;
+        painter.drawText(QPointF(x + 24, y + fm.ascent() / 2.0 - 1), text);
+        y += fm.height() + 4;
     };
+    painter.drawText(QPointF(x, y + fm.ascent() / 2.0 - 1), QStringLiteral("Level (dBc)"));
+    y += fm.height() + 6;
     entry(QPen(QColor::fromRgb(kWantedColor), 3), QStringLiteral("wanted"));
     for (const LevelBand& band : kLevelBands)
         entry(QPen(QColor::fromRgb(band.color), 3), QString::fromLatin1(band.legend));
     entry(QPen(QColor::fromRgb(kNoLevelColor), 1.5, Qt::DashLine), QStringLiteral("no level"));
-    painter.drawText(QPointF(std::min(x, size.width() - 30.0), y + fm.ascent() / 2.0 - 1),
-                     QStringLiteral("dBc"));
 }
 
 bool SpurChart::event(QEvent* event) {

@@ -19,6 +19,7 @@
 
 class QLineEdit;
 class QWidget;
+class frmSpurChart;
 class frmSpurFree;
 
 namespace kestrel::display {
@@ -32,10 +33,17 @@ class SpurTools : public QObject {
 public:
     using TextSource = std::function<QString()>;
 
+    // The single step of the main window, for the chart's click.
+    struct StepLink {
+        std::function<bool()> enabled;   // the replay buttons are enabled
+        std::function<void(int)> show;   // shows a step as "+" does
+    };
+
     // window: parent of the boxes and holder of the marker fields; unit:
     // FreqUnit; designFile: the current design file name, empty when none.
     SpurTools(QWidget* window, const SpurMatrix& matrix, const WorkingState& state,
-              display::SpectrumDisplay& display, TextSource unit, TextSource designFile);
+              display::SpectrumDisplay& display, TextSource unit, TextSource designFile,
+              StepLink step);
     ~SpurTools() override;
 
     // After a completed solve, with what the matrix alone does not say.
@@ -47,11 +55,17 @@ public:
     void mnuSpurFree_Click();
     // "&Export Spur Table...".
     void mnuExport_Click();
+    // "Spur &Chart...": the one chart window, shown and in front.
+    void mnuSpurChart_Click();
+    // The frequency unit changed: the chart's axes name it.
+    void unitChanged();
     // With the main window.
     void closeWindows();
 
     SpurSolution solution() const;
-    frmSpurFree* finder() const { return finder_.get(); } // nullptr until first opened
+    // The finder exists from the start, hidden: it holds the wanted product.
+    frmSpurFree* finder() const { return finder_.get(); }
+    frmSpurChart* chart() const { return chart_.get(); } // nullptr until first opened
     SpurExport& exporter() { return export_; }
 
     // The tooltip for a pointer resting at x (twips on the panel); empty
@@ -63,6 +77,8 @@ protected:
 
 private:
     void updateShading();
+    void refreshChart();
+    std::optional<MarkerPair> markers() const;
 
     QWidget* window_;
     const SpurMatrix& matrix_;
@@ -75,7 +91,10 @@ private:
     std::optional<LastSolve> solve_;
     std::optional<SpurLevelTable> levels_;
     std::unique_ptr<frmSpurFree> finder_;
+    bool finderPlaced_ = false;
+    std::unique_ptr<frmSpurChart> chart_;
     SpurExport export_;
+    StepLink step_;
 };
 
 } // namespace kestrel::ui

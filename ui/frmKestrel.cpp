@@ -49,7 +49,7 @@ struct MenuSpec {
     bool submenu;
 };
 
-constexpr std::array<MenuSpec, 15> kMenus = {{
+constexpr std::array<MenuSpec, 16> kMenus = {{
     {"mnuFile", "&File", nullptr, true},
     {"mnuSave", "&Save", "mnuFile", false},
     {"mnuLoad", "&Load", "mnuFile", false},
@@ -63,6 +63,7 @@ constexpr std::array<MenuSpec, 15> kMenus = {{
     {"mnuKHz", "&KHz", "mnuFreqUnits", false},
     {"mnuMixer", "&Mixer Parameters", "mnuOptions", false},
     {"mnuSpurFree", "Spur-&Free Bands...", "mnuOptions", false},
+    {"mnuSpurChart", "Spur &Chart...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
     {"mnuKstHelp", "&Help", nullptr, false},
 }};
@@ -167,6 +168,7 @@ void frmKestrel::buildMenus() {
     on("mnuMixer", &frmKestrel::mnuMixer_Click);
     on("mnuSpurFree", &frmKestrel::mnuSpurFree_Click);
     on("mnuExport", &frmKestrel::mnuExport_Click);
+    on("mnuSpurChart", &frmKestrel::mnuSpurChart_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -209,6 +211,7 @@ void frmKestrel::selectUnit(const QString& unit) {
     freqUnit_ = unit;
     for (int i = 0; i < kUnitLabels; ++i)
         control<QLabel>(QStringLiteral("lblFreq(%1)").arg(i).toLatin1().constData())->setText(unit);
+    if (spurTools_) spurTools_->unitChanged();
 }
 
 void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
@@ -308,3 +311,4 @@ void frmKestrel::cmdSingleStep_Click() { step_->cmdSingleStep_Click(); }
 void frmKestrel::cmdSTEPBACK_Click() { step_->cmdSTEPBACK_Click(); }
 void frmKestrel::mnuSpurFree_Click() { spurTools_->mnuSpurFree_Click(); }
 void frmKestrel::mnuExport_Click() { spurTools_->mnuExport_Click(); }
+void frmKestrel::mnuSpurChart_Click() { spurTools_->mnuSpurChart_Click(); }

@@ -112,10 +112,14 @@ void frmKestrel::buildReplays() {
             &frmKestrel::cmdSTEPBACK_Click);
 }
 
-// Band finder, table export and hover: told of every solve and level table.
+// Band finder, table export, chart and hover: told of every solve and level
+// table; the chart's click shows a step through the single step.
 void frmKestrel::wireSpurTools() {
+    ui::SpurTools::StepLink step{[this] { return control<QPushButton>("cmdSingleStep")->isEnabled(); },
+                                 [this](int k) { step_->showStep(k); }};
     spurTools_ = std::make_unique<ui::SpurTools>(this, *matrix_, state_, *display_,
                                                  [this] { return freqUnit_; },
-                                                 [this] { return designFiles_->currentFile(); });
+                                                 [this] { return designFiles_->currentFile(); },
+                                                 std::move(step));
     levels_->onEvaluated([this](const SpurLevelTable& t) { spurTools_->levelsEvaluated(t); });
 }
