@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "display/LineShape.h"
 #include "engine/NumberText.h"
 
 namespace kestrel::display {
@@ -221,6 +222,9 @@ void SpurChart::paintCurves(QPainter& painter, const ChartMapping& map) const {
         if (m) painter.drawLine(QPointF(plot.left(), map.y(*m)), QPointF(plot.right(), map.y(*m)));
 
     const double outLow = map.out().low, outHigh = map.out().high;
+    const QRectF view = plot.adjusted(-4, -4, 4, 4);
+    std::vector<QRect> dots;
+    dots.reserve(data_->stepRF.size());
     for (const ChartCurve* c : curves_) {
         if (!c->isVisible()) continue;
         const SpurCurve& curve = c->curve();
@@ -230,18 +234,34 @@ void SpurChart::paintCurves(QPainter& painter, const ChartMapping& map) const {
         if (highest->out < outLow || lowest->out > outHigh) continue; // nowhere in view
         const QColor color = c->isWanted() ? QColor::fromRgb(kWantedColor)
                                            : QColor::fromRgb(levelColor(curve.level));
-        QPen pen(color, c->isWanted() ? 3 : 1.5, curve.level ? Qt::SolidLine : Qt::DashLine);
+        // Round ends join the segments at a fold; dashes keep theirs flat.
+        // Thin pens are cheap to stroke by the hundred; the strong few are wider.
+        const bool strong = curve.level && *curve.level >= kLevelBands[1].atLeast;
+        QPen pen(color, c->isWanted() ? 3 : strong ? 2 : 1, curve.level ? Qt::SolidLine : Qt::DashLine,
+                 curve.level ? Qt::RoundCap : Qt::FlatCap);
         painter.setPen(pen);
         const std::vector<QPointF> line = pixels(*c, map);
         if (line.size() == 1) painter.drawEllipse(line[0], 3, 3);
-        else painter.drawPolyline(line.data(), int(line.size()));
-        // The solved steps along it.
-        painter.setPen(QPen(color, c->isWanted() ? 5 : 3.5, Qt::SolidLine, Qt::RoundCap));
-        std::vector<QPointF> dots;
-        dots.reserve(data_->stepRF.size());
-        for (double rf : data_->stepRF)
-            dots.push_back(map.point(rf, productAt(data_->sweep, curve.m, curve.n, curve.family, rf)));
-        painter.drawPoints(dots.data(), int(dots.size()));
+        // Cut here: a steep product's far ends never reach the rasterizer.
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            QLineF segment(line[i - 1], line[i]);
+            if (clipSegment(segment, view)) painter.drawLine(segment);
+        }
+        // The solved steps along it: small squares, cheap to fill by the thousand.
+        const int side = c->isWanted() ? 5 : 3;
+        dots.clear();
+        for (double rf : data_->stepRF) {
+            const QPointF dot = map.point(rf, productAt(data_->sweep, curve.m, curve.n, curve.family, rf));
+            if (view.contains(dot))
+                dots.emplace_back(int(std::lround(dot.x())) - side / 2,
+                                  int(std::lround(dot.y())) - side / 2, side, side);
+        }
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(color);
+        painter.drawRects(dots.data(), int(dots.size()));
+        painter.setBrush(Qt::NoBrush);
+        painter.setRenderHint(QPainter::Antialiasing);
     }
     if (cursor_) {
         painter.setPen(QPen(QColor::fromRgb(kCursorColor), 1, Qt::DashDotLine));
