@@ -222,7 +222,8 @@ void SpurChart::paintCurves(QPainter& painter, const ChartMapping& map) const {
         if (m) painter.drawLine(QPointF(plot.left(), map.y(*m)), QPointF(plot.right(), map.y(*m)));
 
     const double outLow = map.out().low, outHigh = map.out().high;
-    const QRectF view = plot.adjusted(-4, -4, 4, 4);
+    // Cut to the plot itself: an SVG drawing keeps no clip.
+    const QRectF view = plot;
     std::vector<QRect> dots;
     dots.reserve(data_->stepRF.size());
     for (const ChartCurve* c : curves_) {
