@@ -219,7 +219,8 @@ void SpurChart::paintCurves(QPainter& painter, const ChartMapping& map) const {
     QPen marker(QColor::fromRgb(kMarkerColor), 1, Qt::DashLine);
     painter.setPen(marker);
     for (const auto& m : {data_->marker1, data_->marker2})
-        if (m) painter.drawLine(QPointF(plot.left(), map.y(*m)), QPointF(plot.right(), map.y(*m)));
+        if (m && *m >= map.out().low && *m <= map.out().high)
+            painter.drawLine(QPointF(plot.left(), map.y(*m)), QPointF(plot.right(), map.y(*m)));
 
     const double outLow = map.out().low, outHigh = map.out().high;
     // Cut to the plot itself: an SVG drawing keeps no clip.
@@ -242,7 +243,7 @@ void SpurChart::paintCurves(QPainter& painter, const ChartMapping& map) const {
                  curve.level ? Qt::RoundCap : Qt::FlatCap);
         painter.setPen(pen);
         const std::vector<QPointF> line = pixels(*c, map);
-        if (line.size() == 1) painter.drawEllipse(line[0], 3, 3);
+        if (line.size() == 1 && view.contains(line[0])) painter.drawEllipse(line[0], 3, 3);
         // Cut here: a steep product's far ends never reach the rasterizer.
         for (std::size_t i = 1; i < line.size(); ++i) {
             QLineF segment(line[i - 1], line[i]);
