@@ -27,14 +27,15 @@ if(PROJECT_IS_TOP_LEVEL)
     set(CPACK_STRIP_FILES ON)
     # The platform plugins that let the program open a window and the fonts its
     # layout is drawn for; the libraries it links (Qt 6 widgets and print
-    # support, the C++ run time) come from dpkg-shlibdeps where it exists.
+    # support, SVG, the C++ run time) come from dpkg-shlibdeps where it exists.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
     find_program(KESTREL_DPKG_SHLIBDEPS dpkg-shlibdeps)
     if(KESTREL_DPKG_SHLIBDEPS)
         set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     else()
         string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS
-               "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libstdc++6, ")
+               "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), "
+               "libqt6svg6 (>= 6.4), libstdc++6, ")
     endif()
     set(CPACK_GENERATOR DEB)
     include(CPack)

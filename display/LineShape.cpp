@@ -7,9 +7,6 @@
 #include "engine/NumberText.h"
 
 namespace kestrel::display {
-namespace {
-
-// Liang-Barsky: cuts the segment to the rectangle; false when nothing is left.
 bool clipSegment(QLineF& line, const QRectF& r) {
     const double dx = line.dx(), dy = line.dy();
     double t0 = 0, t1 = 1;
@@ -30,8 +27,6 @@ bool clipSegment(QLineF& line, const QRectF& r) {
     line = QLineF(a.x() + t0 * dx, a.y() + t0 * dy, a.x() + t1 * dx, a.y() + t1 * dy);
     return true;
 }
-
-} // namespace
 
 LineShape::LineShape(const LineSpec& spec, QWidget* canvas, LineHost* host)
     : QObject(canvas), host_(host), x1_(toSingle(spec.x1)), y1_(toSingle(spec.y1)),

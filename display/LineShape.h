@@ -3,6 +3,7 @@
 // end points in twips relative to that widget (15 twips = 1 pixel).
 
 #include <QColor>
+#include <QLineF>
 #include <QObject>
 #include <limits>
 #include <string_view>
@@ -26,6 +27,9 @@ struct LineSpec {
 };
 
 class LineShape;
+
+// Liang-Barsky: cuts the segment to the rectangle; false when nothing is left.
+bool clipSegment(QLineF& line, const QRectF& r);
 
 // The widget that paints a set of lines hears of every change.
 class LineHost {

@@ -43,6 +43,13 @@ void StepDriver::cmdSTEPBACK_Click() {
     cmdSingleStep_Click();
 }
 
+void StepDriver::showStep(int k) {
+    if (!replayMayStart(host_)) return; // the pointer stays as it was
+    if (k < 0 || k > host_.state->NumSteps) return;
+    host_.lblStepPointer->setText(QString::number(k));
+    cmdSingleStep_Click();
+}
+
 void StepDriver::cmdSingleStep_Click() {
     if (!replayMayStart(host_)) return;
     SpectrumDisplay& display = *host_.display;

@@ -21,6 +21,9 @@ public:
 
     void cmdSingleStep_Click();
     void cmdSTEPBACK_Click();
+    // Step k exactly as "+" shows it, the pointer then at k + 1 as "+" leaves
+    // it. Nothing happens for a step the last solve did not store.
+    void showStep(int k);
 
 private:
     int pointer() const;

@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 set -euo pipefail
 
-KESTREL_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation
+KESTREL_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation
                   libgtest-dev libgmock-dev libbenchmark-dev)
 # Only ./fuzz.sh needs these: clang with libFuzzer and its sanitizer runtimes.
 KESTREL_FUZZ_PACKAGES=(clang libclang-rt-dev)

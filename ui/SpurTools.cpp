@@ -11,14 +11,17 @@
 #include "display/SpectrumDisplay.h"
 #include "engine/NumberText.h"
 #include "engine/SpurHover.h"
-#include "ui/frmSpurFree.h"
+#include "engine/WantedProduct.h"
+#include "ui/planning/frmSpurChart.h"
+#include "ui/planning/frmSpurFree.h"
 
 namespace kestrel::ui {
 namespace {
 
 // Right of the main window where the screen has room, else low on the
-// screen over the grid: the analyzer stays in view while the bands are read.
-void placeBeside(QWidget& tool, const QWidget& window) {
+// screen over the grid (or, for a wide window, in the screen's lower right
+// corner, clear of the step buttons): the analyzer stays in view.
+void placeBeside(QWidget& tool, const QWidget& window, bool cornerWhenLow = false) {
     const QScreen* screen = window.screen();
     if (!screen) return;
     const QRect room = screen->availableGeometry();
@@ -30,7 +33,8 @@ void placeBeside(QWidget& tool, const QWidget& window) {
         tool.move(main.right() + 1, std::max(main.top(), room.top()));
         return;
     }
-    tool.move(std::clamp(main.left(), room.left(), std::max(room.left(), room.right() - size.width())),
+    const int rightmost = std::max(room.left(), room.right() - size.width());
+    tool.move(cornerWhenLow ? rightmost : std::clamp(main.left(), room.left(), rightmost),
               std::max(room.top(), room.bottom() - size.height()));
 }
 
@@ -44,17 +48,25 @@ hover::PlacedLine placed(const display::LineShape& line) {
 } // namespace
 
 SpurTools::SpurTools(QWidget* window, const SpurMatrix& matrix, const WorkingState& state,
-                     display::SpectrumDisplay& display, TextSource unit, TextSource designFile)
+                     display::SpectrumDisplay& display, TextSource unit, TextSource designFile,
+                     StepLink step)
     : window_(window), matrix_(matrix), state_(state), display_(display), unit_(std::move(unit)),
       designFile_(std::move(designFile)),
       marker1_(window->findChild<QLineEdit*>(QStringLiteral("txtMarker1"))),
-      marker2_(window->findChild<QLineEdit*>(QStringLiteral("txtMarker2"))), export_(window) {
+      marker2_(window->findChild<QLineEdit*>(QStringLiteral("txtMarker2"))), export_(window),
+      step_(std::move(step)) {
     // Only the resting pointer's tooltip event: the moves stay the readout's.
     display_.panel().installEventFilter(this);
+    finder_ = std::make_unique<frmSpurFree>([this] { return solution(); });
+    connect(finder_.get(), &frmSpurFree::shadingChanged, this, &SpurTools::updateShading);
+    connect(finder_.get(), &frmSpurFree::queryChanged, this, &SpurTools::refreshChart);
+    for (QLineEdit* marker : {marker1_, marker2_})
+        connect(marker, &QLineEdit::editingFinished, this, &SpurTools::refreshChart);
 }
 
 SpurTools::~SpurTools() {
     display_.panel().removeEventFilter(this);
+    chart_.reset();
     if (finder_) finder_->disconnect(this);
     finder_.reset();
 }
@@ -71,42 +83,63 @@ SpurSolution SpurTools::solution() const {
 
 void SpurTools::solved(const LastSolve& solve) {
     solve_ = solve;
-    if (finder_) finder_->refresh();
+    finder_->offerDefaultWanted(defaultWantedProduct(matrix_, state_, solve));
+    finder_->refresh();
+    refreshChart();
 }
 
 void SpurTools::levelsEvaluated(const PairLevels& levels) {
     levels_ = levels;
-    if (finder_) finder_->refresh();
+    finder_->refresh();
+    refreshChart();
 }
 
-frmSpurFree& SpurTools::finderWindow() {
-    if (!finder_) {
-        finder_ = std::make_unique<frmSpurFree>([this] { return solution(); });
-        connect(finder_.get(), &frmSpurFree::shadingChanged, this, &SpurTools::updateShading);
-        placeBeside(*finder_, *window_);
-    }
-    return *finder_;
+void SpurTools::unitChanged() { refreshChart(); }
+
+void SpurTools::refreshChart() {
+    if (chart_) chart_->refresh();
 }
 
 void SpurTools::mnuSpurFree_Click() {
-    finderWindow();
+    if (!finderPlaced_) placeBeside(*finder_, *window_);
+    finderPlaced_ = true;
     finder_->show();
     finder_->raise();
     finder_->activateWindow();
 }
 
-void SpurTools::mnuExport_Click() {
-    // Markers by the strict conversion the replays use; without both, the
-    // between-markers column stays empty.
-    const auto m1 = toSingleStrict(marker1_->text().toStdString());
-    const auto m2 = toSingleStrict(marker2_->text().toStdString());
-    std::optional<MarkerPair> markers;
-    if (m1 && m2) markers = MarkerPair{*m1, *m2};
-    export_.run(solution(), designFile_(), markers);
+void SpurTools::mnuSpurChart_Click() {
+    if (!chart_) {
+        ChartHost host;
+        host.solution = [this] { return solution(); };
+        host.wanted = [this] { return finder_->wanted(); };
+        host.bandQuery = [this] { return finder_->query(); };
+        host.markers = [this] { return markers(); };
+        host.replayEnabled = step_.enabled;
+        host.showStep = step_.show;
+        host.designFile = designFile_;
+        chart_ = std::make_unique<frmSpurChart>(std::move(host));
+        placeBeside(*chart_, *window_, true);
+    }
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
 }
 
+// Markers by the strict conversion the replays use; none without both.
+std::optional<MarkerPair> SpurTools::markers() const {
+    const auto m1 = toSingleStrict(marker1_->text().toStdString());
+    const auto m2 = toSingleStrict(marker2_->text().toStdString());
+    if (m1 && m2) return MarkerPair{*m1, *m2};
+    return std::nullopt;
+}
+
+// Without both markers the between-markers column stays empty.
+void SpurTools::mnuExport_Click() { export_.run(solution(), designFile_(), markers()); }
+
 void SpurTools::closeWindows() {
-    if (finder_) finder_->close();
+    finder_->close();
+    if (chart_) chart_->close();
 }
 
 void SpurTools::updateShading() {

@@ -14,11 +14,12 @@
 #include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
 #include "engine/SpurProducts.h"
-#include "ui/SpurExport.h"
+#include "ui/planning/SpurExport.h"
 #include "ui/SpurSolution.h"
 
 class QLineEdit;
 class QWidget;
+class frmSpurChart;
 class frmSpurFree;
 
 namespace kestrel::display {
@@ -32,10 +33,17 @@ class SpurTools : public QObject {
 public:
     using TextSource = std::function<QString()>;
 
+    // The single step of the main window, for the chart's click.
+    struct StepLink {
+        std::function<bool()> enabled;   // the replay buttons are enabled
+        std::function<void(int)> show;   // shows a step as "+" does
+    };
+
     // window: parent of the boxes and holder of the marker fields; unit:
     // FreqUnit; designFile: the current design file name, empty when none.
     SpurTools(QWidget* window, const SpurMatrix& matrix, const WorkingState& state,
-              display::SpectrumDisplay& display, TextSource unit, TextSource designFile);
+              display::SpectrumDisplay& display, TextSource unit, TextSource designFile,
+              StepLink step);
     ~SpurTools() override;
 
     // After a completed solve, with what the matrix alone does not say.
@@ -47,14 +55,18 @@ public:
     void mnuSpurFree_Click();
     // "&Export Spur Table...".
     void mnuExport_Click();
+    // "Spur &Chart...": the one chart window, shown and in front.
+    void mnuSpurChart_Click();
+    // The frequency unit changed: the chart's axes name it.
+    void unitChanged();
     // With the main window.
     void closeWindows();
 
     SpurSolution solution() const;
-    frmSpurFree* finder() const { return finder_.get(); } // nullptr until first opened
-    // The finder, created hidden when it was never opened: its settings
-    // belong to the design whether or not it is shown.
-    frmSpurFree& finderWindow();
+    // The finder exists from the start, hidden: it holds the wanted product.
+    frmSpurFree* finder() const { return finder_.get(); }
+    frmSpurFree& finderWindow() { return *finder_; }
+    frmSpurChart* chart() const { return chart_.get(); } // nullptr until first opened
     SpurExport& exporter() { return export_; }
 
     // The tooltip for a pointer resting at x (twips on the panel); empty
@@ -66,6 +78,8 @@ protected:
 
 private:
     void updateShading();
+    void refreshChart();
+    std::optional<MarkerPair> markers() const;
 
     QWidget* window_;
     const SpurMatrix& matrix_;
@@ -78,7 +92,10 @@ private:
     std::optional<LastSolve> solve_;
     std::optional<PairLevels> levels_;
     std::unique_ptr<frmSpurFree> finder_;
+    bool finderPlaced_ = false;
+    std::unique_ptr<frmSpurChart> chart_;
     SpurExport export_;
+    StepLink step_;
 };
 
 } // namespace kestrel::ui

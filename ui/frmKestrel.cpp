@@ -51,7 +51,7 @@ struct MenuSpec {
     bool submenu;
 };
 
-constexpr std::array<MenuSpec, 16> kMenus = {{
+constexpr std::array<MenuSpec, 17> kMenus = {{
     {"mnuFile", "&File", nullptr, true},
     {"mnuSave", "&Save", "mnuFile", false},
     {"mnuLoad", "&Load", "mnuFile", false},
@@ -66,6 +66,7 @@ constexpr std::array<MenuSpec, 16> kMenus = {{
     {"mnuMixer", "&Mixer Parameters", "mnuOptions", false},
     {"mnuSpurTable", "Mixer Spur &Table...", "mnuOptions", false},
     {"mnuSpurFree", "Spur-&Free Bands...", "mnuOptions", false},
+    {"mnuSpurChart", "Spur &Chart...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
     {"mnuKstHelp", "&Help", nullptr, false},
 }};
@@ -171,6 +172,7 @@ void frmKestrel::buildMenus() {
     on("mnuSpurFree", &frmKestrel::mnuSpurFree_Click);
     on("mnuSpurTable", &frmKestrel::mnuSpurTable_Click);
     on("mnuExport", &frmKestrel::mnuExport_Click);
+    on("mnuSpurChart", &frmKestrel::mnuSpurChart_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -214,6 +216,7 @@ void frmKestrel::selectUnit(const QString& unit) {
     freqUnit_ = unit;
     for (int i = 0; i < kUnitLabels; ++i)
         control<QLabel>(QStringLiteral("lblFreq(%1)").arg(i).toLatin1().constData())->setText(unit);
+    if (spurTools_) spurTools_->unitChanged();
 }
 
 void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
@@ -315,3 +318,4 @@ void frmKestrel::cmdSTEPBACK_Click() { step_->cmdSTEPBACK_Click(); }
 void frmKestrel::mnuSpurFree_Click() { spurTools_->mnuSpurFree_Click(); }
 void frmKestrel::mnuExport_Click() { spurTools_->mnuExport_Click(); }
 void frmKestrel::mnuSpurTable_Click() { spurTable_->showWindow(); }
+void frmKestrel::mnuSpurChart_Click() { spurTools_->mnuSpurChart_Click(); }

@@ -73,11 +73,12 @@ public:
     void cmdSweep_Click();
     void cmdSingleStep_Click();
     void cmdSTEPBACK_Click();
-    // Band finder and table export, done by SpurTools.
+    // Band finder, table export and spur chart, done by SpurTools.
     void mnuSpurFree_Click();
     void mnuExport_Click();
     // The mixer's own spur table, the level model when switched on.
     void mnuSpurTable_Click();
+    void mnuSpurChart_Click();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }

@@ -28,7 +28,7 @@
 #include "ui/SpurTools.h"
 #include "ui/frmKestrel.h"
 #include "ui/frmMixer.h"
-#include "ui/frmSpurFree.h"
+#include "ui/planning/frmSpurFree.h"
 #include "ui/planning/frmSpurTable.h"
 #include "files/MixerTableCsv.h"
 
@@ -119,11 +119,15 @@ void frmKestrel::buildReplays() {
             &frmKestrel::cmdSTEPBACK_Click);
 }
 
-// Band finder, table export and hover: told of every solve and level table.
+// Band finder, table export, chart and hover: told of every solve and level
+// table; the chart's click shows a step through the single step.
 void frmKestrel::wireSpurTools() {
+    ui::SpurTools::StepLink step{[this] { return control<QPushButton>("cmdSingleStep")->isEnabled(); },
+                                 [this](int k) { step_->showStep(k); }};
     spurTools_ = std::make_unique<ui::SpurTools>(this, *matrix_, state_, *display_,
                                                  [this] { return freqUnit_; },
-                                                 [this] { return designFiles_->currentFile(); });
+                                                 [this] { return designFiles_->currentFile(); },
+                                                 std::move(step));
     spurTable_ = std::make_unique<frmSpurTable>([this] { return levels_->inputs(); },
                                                 [this] { levels_->reevaluate(); });
     levels_->useModel([this] { return spurTable_->activeModel(); });
@@ -160,7 +164,15 @@ void frmKestrel::registerSettings() {
     const auto finderList = [finder](const char* name) {
         return [w = finder(name)] { return qobject_cast<QComboBox*>(w()); };
     };
-    s.addList(QStringLiteral("cboWanted"), finderList("cboWanted"));
+    // A loaded wanted product is the design's choice: no solve offers another.
+    const auto wantedList = finderList("cboWanted");
+    s.add({QStringLiteral("cboWanted"), [wantedList] { return std::optional<QString>(wantedList()->currentText()); },
+           [wantedList](const QString& v) { return wantedList()->findText(v, Qt::MatchExactly) >= 0; },
+           [wantedList, tools](const QString& v) {
+               tools->finderWindow().setWanted(wantedList()->findText(v, Qt::MatchExactly) == 1
+                                                   ? ProductFamily::Sum
+                                                   : ProductFamily::Difference);
+           }});
     s.addNumber(QStringLiteral("txtThreshold"),
                 [w = finder("txtThreshold")] { return qobject_cast<QLineEdit*>(w()); },
                 [tools] { tools->finderWindow().txtThreshold_LostFocus(); });

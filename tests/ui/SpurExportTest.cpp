@@ -9,7 +9,7 @@
 #include "engine/SpurSolver.h"
 #include "files/SpurTableCsv.h"
 #include "tests/support/Designs.h"
-#include "ui/SpurExport.h"
+#include "ui/planning/SpurExport.h"
 
 using namespace kestrel;
 using namespace kestrel::guitest;

@@ -11,7 +11,7 @@
 
 #include "GuiTestSupport.h"
 #include "engine/SpurSolver.h"
-#include "ui/frmSpurFree.h"
+#include "ui/planning/frmSpurFree.h"
 
 using namespace kestrel;
 using namespace kestrel::guitest;

@@ -10,7 +10,7 @@
 #include "display/SpectrumDisplay.h"
 #include "engine/SpurFreeBands.h"
 #include "ui/SpurTools.h"
-#include "ui/frmSpurFree.h"
+#include "ui/planning/frmSpurFree.h"
 
 using namespace kestrel;
 using namespace kestrel::filetest;
@@ -55,7 +55,8 @@ TEST_F(SpurToolsUi, MenuItemsBesideTheDescribedOnes) {
                            "mnuExport=&Export Spur Table..."}));
     EXPECT_EQ(menuItems("mnuOptions"),
               (QStringList{"mnuFreqUnits=&Frequency Units", "mnuMixer=&Mixer Parameters",
-                           "mnuSpurTable=Mixer Spur &Table...", "mnuSpurFree=Spur-&Free Bands..."}));
+                           "mnuSpurTable=Mixer Spur &Table...", "mnuSpurFree=Spur-&Free Bands...",
+                           "mnuSpurChart=Spur &Chart..."}));
 }
 
 TEST_F(SpurToolsUi, BeforeTheFirstSolve) {
@@ -93,8 +94,11 @@ TEST_F(SpurToolsUi, FinderFollowsSolvesAndLevels) {
     field("txtRFPower")->setText("-40");
     w_->txtRFPower_LostFocus();
     EXPECT_EQ(*tools().solution().levels, PairLevels(EvaluateSpurLevels(8, -40, 8, 25, 25)));
+    // The start-up design wants the sum: 1x1 in band at the middle step.
+    SpurFreeQuery query;
+    query.wanted = ProductFamily::Sum;
     const auto expected = findSpurFreeBands(w_->spurMatrix(), w_->workingState(), *s.solve,
-                                            tools().solution().levelTable(), {});
+                                            tools().solution().levelTable(), query);
     ASSERT_EQ(finder->bands().size(), expected.size());
     EXPECT_EQ(finder->bands()[0].start, expected[0].start);
 

@@ -20,7 +20,7 @@
 #include "files/MixerTableCsv.h"
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
-#include "ui/SpurExport.h"
+#include "ui/planning/SpurExport.h"
 #include "ui/WindowCentring.h"
 
 using namespace kestrel;

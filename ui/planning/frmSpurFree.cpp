@@ -1,4 +1,4 @@
-#include "ui/frmSpurFree.h"
+#include "ui/planning/frmSpurFree.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,9 +74,40 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
     focus_ = new ui::FocusEvents(this);
     focus_->onLostFocus(txtThreshold_, [this] { txtThreshold_LostFocus(); });
     connect(txtThreshold_, &QLineEdit::returnPressed, this, [this] { txtThreshold_LostFocus(); });
-    connect(cboWanted_, &QComboBox::currentIndexChanged, this, &frmSpurFree::refresh);
-    connect(cboMaxOrder_, &QComboBox::currentIndexChanged, this, &frmSpurFree::refresh);
+    connect(cboWanted_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!offering_) wantedChosen_ = true;
+        refresh();
+        emit queryChanged();
+    });
+    connect(cboMaxOrder_, &QComboBox::currentIndexChanged, this, [this] {
+        refresh();
+        emit queryChanged();
+    });
     connect(chkShade_, &QCheckBox::toggled, this, &frmSpurFree::shadingChanged);
+}
+
+ProductFamily frmSpurFree::wanted() const {
+    return cboWanted_->currentIndex() == 1 ? ProductFamily::Sum : ProductFamily::Difference;
+}
+
+void frmSpurFree::setWanted(ProductFamily family) {
+    wantedChosen_ = true;
+    cboWanted_->setCurrentIndex(family == ProductFamily::Sum ? 1 : 0);
+}
+
+void frmSpurFree::offerDefaultWanted(ProductFamily family) {
+    if (wantedChosen_) return;
+    offering_ = true;
+    cboWanted_->setCurrentIndex(family == ProductFamily::Sum ? 1 : 0);
+    offering_ = false;
+}
+
+SpurFreeQuery frmSpurFree::query() const {
+    SpurFreeQuery query;
+    query.wanted = wanted();
+    query.thresholdDbc = threshold_;
+    if (cboMaxOrder_->currentIndex() > 0) query.maxTotalOrder = cboMaxOrder_->currentText().toInt();
+    return query;
 }
 
 bool frmSpurFree::shading() const { return chkShade_->isChecked() && isVisible(); }
@@ -92,6 +123,7 @@ void frmSpurFree::txtThreshold_LostFocus() {
     if (*value == threshold_) return;
     threshold_ = *value;
     refresh();
+    emit queryChanged();
 }
 
 void frmSpurFree::showEvent(QShowEvent* event) {
@@ -110,13 +142,8 @@ void frmSpurFree::refresh() {
     const ui::SpurSolution solution = source_();
     bands_.clear();
     if (solution.solved()) {
-        SpurFreeQuery query;
-        query.wanted = cboWanted_->currentIndex() == 0 ? ProductFamily::Difference
-                                                       : ProductFamily::Sum;
-        query.thresholdDbc = threshold_;
-        if (cboMaxOrder_->currentIndex() > 0) query.maxTotalOrder = cboMaxOrder_->currentText().toInt();
         bands_ = findSpurFreeBands(*solution.matrix, *solution.state, *solution.solve,
-                                   solution.levelTable(), query);
+                                   solution.levelTable(), query());
         lblNote_->setText(bands_.empty() ? QStringLiteral("No spur-free band.") : QString());
     } else {
         lblNote_->setText(QStringLiteral("Solve the matrix first."));

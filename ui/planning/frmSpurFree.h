@@ -35,6 +35,18 @@ public:
     const std::vector<kestrel::SpurFreeBand>& bands() const { return bands_; }
     bool shading() const;
 
+    // The wanted product, one setting of the design: the choice in
+    // `cboWanted`, and until the user makes one the default of the last solve.
+    kestrel::ProductFamily wanted() const;
+    // A choice, as if made in the list (a loaded design makes it so).
+    void setWanted(kestrel::ProductFamily family);
+    bool wantedChosen() const { return wantedChosen_; }
+    // After every solve: shown unless a choice was made.
+    void offerDefaultWanted(kestrel::ProductFamily family);
+
+    // The finder's question as its inputs stand.
+    kestrel::SpurFreeQuery query() const;
+
     // The threshold field's leave handling: a number reruns the finder,
     // anything else is refused with the numeric check and stays as typed.
     void txtThreshold_LostFocus();
@@ -42,6 +54,8 @@ public:
 signals:
     // The bands or the shade check box changed: the analyzer repaints.
     void shadingChanged();
+    // The wanted product, the threshold or the highest order changed.
+    void queryChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,6 +67,8 @@ private:
     Source source_;
     std::vector<kestrel::SpurFreeBand> bands_;
     double threshold_ = -60;
+    bool wantedChosen_ = false;
+    bool offering_ = false; // the list moves to a default, no choice
     QComboBox* cboWanted_ = nullptr;
     QLineEdit* txtThreshold_ = nullptr;
     QComboBox* cboMaxOrder_ = nullptr;

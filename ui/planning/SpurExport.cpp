@@ -1,4 +1,4 @@
-#include "ui/SpurExport.h"
+#include "ui/planning/SpurExport.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,0 +1,44 @@
+#pragma once
+// One product drawn on the spur chart: a plain object that the chart paints,
+// named Traces<m>x<n> (sum) or Trace<m>x<n> (difference), with its data
+// readable as properties, like the analyzer's lines.
+
+#include <QObject>
+#include <QPointF>
+#include <QVariant>
+
+#include "engine/SpurCurves.h"
+
+namespace kestrel::display {
+
+class ChartCurve : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int m READ m CONSTANT)
+    Q_PROPERTY(int n READ n CONSTANT)
+    Q_PROPERTY(bool sum READ isSum CONSTANT)
+    Q_PROPERTY(QVariantList points READ points)
+    Q_PROPERTY(QVariant level READ level)
+    Q_PROPERTY(bool wanted READ isWanted)
+    Q_PROPERTY(bool visible READ isVisible WRITE setVisible)
+
+public:
+    ChartCurve(SpurCurve curve, QObject* chart);
+
+    static QString nameFor(int m, int n, ProductFamily family);
+
+    const SpurCurve& curve() const { return curve_; }
+    int m() const { return curve_.m; }
+    int n() const { return curve_.n; }
+    bool isSum() const { return curve_.family == ProductFamily::Sum; }
+    QVariantList points() const;
+    QVariant level() const;
+    bool isWanted() const { return curve_.wanted; }
+    bool isVisible() const { return visible_; }
+    void setVisible(bool v) { visible_ = v; }
+
+private:
+    SpurCurve curve_;
+    bool visible_ = true;
+};
+
+} // namespace kestrel::display

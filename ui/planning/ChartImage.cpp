@@ -1,0 +1,69 @@
+#include "ui/planning/ChartImage.h"
+
+#include <QBuffer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include "display/SpurChart.h"
+#include "ui/MessageBoxes.h"
+
+namespace kestrel::ui {
+namespace {
+
+QString chooseWithDialog(QWidget* parent, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Chart Image"), suggested,
+                                        QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+}
+
+} // namespace
+
+ChartImage::ChartImage(QWidget* parent) : parent_(parent), choose_(chooseWithDialog) {}
+
+QString ChartImage::suggestedName(const QString& designFileName) {
+    const QString base = QFileInfo(designFileName).completeBaseName();
+    return (base.isEmpty() ? QStringLiteral("chart") : base) + QStringLiteral(".png");
+}
+
+QByteArray ChartImage::encode(const display::SpurChart& chart, bool svg) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QSize size = chart.size();
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setTitle(QStringLiteral("Spur Chart"));
+        QPainter painter(&generator);
+        chart.render(painter, size);
+    } else {
+        QImage image(size, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            chart.render(painter, size);
+        }
+        image.save(&buffer, "PNG");
+    }
+    return bytes;
+}
+
+bool ChartImage::run(const display::SpurChart& chart, const QString& designFileName) {
+    QString path = choose_(parent_, suggestedName(designFileName));
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+    const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    const auto failure = SpurExport::writeWhole(path, encode(chart, svg));
+    if (!failure) return true;
+    showMessage(parent_,
+                QStringLiteral("The chart could not be written to %1:\n%2")
+                    .arg(QFileInfo(path).fileName(), *failure),
+                QGuiApplication::applicationDisplayName(), QMessageBox::Critical);
+    return false;
+}
+
+} // namespace kestrel::ui
