@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "engine/GridFill.h"
+#include "engine/IfPlanner.h"
 #include "engine/SpurFreeBands.h"
 #include "engine/SpurTable.h"
 #include "engine/SpurSolver.h"
@@ -70,3 +71,22 @@ void BM_SpurTableExport(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_SpurTableExport)->Unit(benchmark::kMillisecond);
+
+// The IF planner's scan: 10 001 LO candidates at orders 10 x 8, the default
+// RF band and levels, fixed and tracking.
+void BM_IfPlannerScan(benchmark::State& st) {
+    const PairLevels levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+    PlanQuery q;
+    q.rfStart = 12.5;
+    q.rfStop = 16.5;
+    q.trackingLO = st.range(0) != 0;
+    q.mMax = 10;
+    q.nMax = 8;
+    q.wanted = q.trackingLO ? PlanWanted::LoPlusRf : PlanWanted::LoMinusRf;
+    q.from = q.trackingLO ? 0 : 20;
+    q.to = q.trackingLO ? 40 : 60;
+    q.points = 10001;
+    q.levels = &levels;
+    for (auto _ : st) benchmark::DoNotOptimize(scanPlan(q));
+}
+BENCHMARK(BM_IfPlannerScan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

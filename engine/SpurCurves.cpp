@@ -60,6 +60,17 @@ std::vector<CurvePoint> curvePoints(const CurveSweep& sweep, int m, int n, Produ
     return points;
 }
 
+OutputRange productRange(const CurveSweep& sweep, int m, int n, ProductFamily family) {
+    const Linear p = signedProduct(sweep, m, n, family);
+    const double first = p.slope * sweep.rfFirst + p.intercept;
+    const double last = p.slope * sweep.rfLast + p.intercept;
+    const OutputRange signedRange{std::min(first, last), std::max(first, last)};
+    if (family == ProductFamily::Sum) return signedRange;
+    // The difference folds at zero where the signed product changes sign.
+    if (signedRange.low <= 0 && signedRange.high >= 0) return {0, std::max(-signedRange.low, signedRange.high)};
+    return {std::min(std::fabs(first), std::fabs(last)), std::max(std::fabs(first), std::fabs(last))};
+}
+
 int nearestStep(const SpurMatrix& matrix, const WorkingState& state, double rf) {
     int best = -1;
     double bestDistance = INFINITY;

@@ -36,6 +36,14 @@ double productAt(const CurveSweep& sweep, int m, int n, ProductFamily family, do
 // when the range is one point.
 std::vector<CurvePoint> curvePoints(const CurveSweep& sweep, int m, int n, ProductFamily family);
 
+// The lowest and highest output frequency of a product's curve over the
+// sweep: the extremes of its vertices, computed without building them.
+struct OutputRange {
+    double low = 0;
+    double high = 0;
+};
+OutputRange productRange(const CurveSweep& sweep, int m, int n, ProductFamily family);
+
 // The solved step whose RF lies nearest to rf (the lower one of two equally
 // near); -1 when no step was solved.
 int nearestStep(const SpurMatrix& matrix, const WorkingState& state, double rf);
