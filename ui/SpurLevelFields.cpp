@@ -110,6 +110,21 @@ bool SpurLevelFields::reevaluate() {
     return true;
 }
 
+std::optional<PairLevels> SpurLevelFields::checkedLevels() {
+    QWidget* fault = nullptr;
+    const std::optional<LevelInputs> in = readInputs(rfPower_, fault);
+    if (!in) {
+        refuse(fault);
+        return std::nullopt;
+    }
+    const PairLevels levels = evaluate(*in);
+    if (!fitsSingle(levels)) {
+        refuse(rfPower_);
+        return std::nullopt;
+    }
+    return levels;
+}
+
 std::optional<LevelInputs> SpurLevelFields::inputs() const {
     QWidget* fault = nullptr;
     return readInputs(rfPower_, fault);

@@ -56,6 +56,11 @@ public:
     // holds no number.
     std::optional<LevelInputs> inputs() const;
 
+    // The levels of the model in use, for a window that plans with them: the
+    // checks of a solve (a box, the focus to the field at fault), no
+    // warnings, and the lines stay as they are.
+    std::optional<PairLevels> checkedLevels();
+
 private:
     QWidget* leave(QLineEdit* left);
     std::optional<LevelInputs> readInputs(QLineEdit* left, QWidget*& fault) const;

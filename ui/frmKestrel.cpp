@@ -35,6 +35,7 @@
 #include "ui/SpurLevelFields.h"
 #include "ui/SpurTools.h"
 #include "ui/frmMixer.h"
+#include "ui/planning/frmIfPlanner.h"
 #include "ui/planning/frmSpurTable.h"
 
 using namespace kestrel;
@@ -51,7 +52,7 @@ struct MenuSpec {
     bool submenu;
 };
 
-constexpr std::array<MenuSpec, 17> kMenus = {{
+constexpr std::array<MenuSpec, 18> kMenus = {{
     {"mnuFile", "&File", nullptr, true},
     {"mnuSave", "&Save", "mnuFile", false},
     {"mnuLoad", "&Load", "mnuFile", false},
@@ -67,6 +68,7 @@ constexpr std::array<MenuSpec, 17> kMenus = {{
     {"mnuSpurTable", "Mixer Spur &Table...", "mnuOptions", false},
     {"mnuSpurFree", "Spur-&Free Bands...", "mnuOptions", false},
     {"mnuSpurChart", "Spur &Chart...", "mnuOptions", false},
+    {"mnuIfPlanner", "&IF Planner...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
     {"mnuKstHelp", "&Help", nullptr, false},
 }};
@@ -173,6 +175,7 @@ void frmKestrel::buildMenus() {
     on("mnuSpurTable", &frmKestrel::mnuSpurTable_Click);
     on("mnuExport", &frmKestrel::mnuExport_Click);
     on("mnuSpurChart", &frmKestrel::mnuSpurChart_Click);
+    on("mnuIfPlanner", &frmKestrel::mnuIfPlanner_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -205,6 +208,7 @@ void frmKestrel::Form_Unload() {
     if (helpViewer_) helpViewer_->close();
     if (spurTools_) spurTools_->closeWindows();
     if (spurTable_) spurTable_->close();
+    if (planner_) planner_->close();
 }
 
 void frmKestrel::closeEvent(QCloseEvent* event) {
@@ -319,3 +323,4 @@ void frmKestrel::mnuSpurFree_Click() { spurTools_->mnuSpurFree_Click(); }
 void frmKestrel::mnuExport_Click() { spurTools_->mnuExport_Click(); }
 void frmKestrel::mnuSpurTable_Click() { spurTable_->showWindow(); }
 void frmKestrel::mnuSpurChart_Click() { spurTools_->mnuSpurChart_Click(); }
+void frmKestrel::mnuIfPlanner_Click() { ifPlanner().showWindow(); }

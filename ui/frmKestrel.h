@@ -20,6 +20,7 @@ class QTableWidget;
 class frmMixer;
 class frmAboutKestrel;
 class frmSpurTable;
+class frmIfPlanner;
 
 namespace kestrel::display {
 class SpectrumDisplay;
@@ -79,6 +80,10 @@ public:
     // The mixer's own spur table, the level model when switched on.
     void mnuSpurTable_Click();
     void mnuSpurChart_Click();
+    // Scans the LO or offset for spur-free output bands.
+    void mnuIfPlanner_Click();
+    // The planner, created hidden on first use with the finder's threshold.
+    frmIfPlanner& ifPlanner();
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -107,6 +112,7 @@ private:
     void wireSpurTools();
     void registerSettings();
     void registerSpurTableSettings();
+    void registerPlannerSettings();
 
     template <class T> T* control(const char* name) const;
 
@@ -144,6 +150,7 @@ private:
     QCheckBox* chkOffset_ = nullptr;
     QCheckBox* chkSUMONLY_ = nullptr;
     std::unique_ptr<frmSpurTable> spurTable_;
+    std::unique_ptr<frmIfPlanner> planner_;
     std::unique_ptr<kestrel::ui::SpurTools> spurTools_; // last: goes first, before what it watches
 };
 

@@ -137,6 +137,7 @@ void frmKestrel::wireSpurTools() {
     });
     registerSettings();
     registerSpurTableSettings();
+    registerPlannerSettings();
 }
 
 // What a design file carries beyond its 14 records, by control name.

@@ -40,7 +40,7 @@ inline std::vector<std::uint8_t> defaultDesignFile(std::size_t size = 1630) {
 
 // What a save of the start-up design writes after record 14, in record order.
 inline const std::vector<std::string> kDefaultExtension = {
-    "KESTREL-EXT 1 25", "cboLOHar=8",          "cboRFHar=8",        "cboSteps=10",
+    "KESTREL-EXT 1 32", "cboLOHar=8",          "cboRFHar=8",        "cboSteps=10",
     "cboSweepSpeed=25", "chkSUMONLY=0",        "chkSingle=1",       "txtConversionLoss=8",
     "txtRFIsolation=25", "txtLOIsolation=25",  "cboWanted=|LO - RF|", "txtThreshold=-60",
     "cboMaxOrder=Any",  "chkShade=0",
@@ -49,6 +49,9 @@ inline const std::vector<std::string> kDefaultExtension = {
     "gridIMT(3)=,,,,,,,,,,", "gridIMT(4)=,,,,,,,,,,", "gridIMT(5)=,,,,,,,,,,",
     "gridIMT(6)=,,,,,,,,,,", "gridIMT(7)=,,,,,,,,,,", "gridIMT(8)=,,,,,,,,,,",
     "txtIMTRFRef=-10", "txtIMTLORef=7", "chkUseIMT=0",
+    // The IF planner's inputs.
+    "cboPlanWanted=LO - RF", "cboPlanPoints=1001", "txtPlanFrom=20", "txtPlanTo=40",
+    "txtPlanGuard=0", "txtPlanThreshold=-60", "chkPlanAutoScan=1",
 };
 
 // Text records from record 15 on, each a 2-byte length and its text,

@@ -56,7 +56,7 @@ TEST_F(SpurToolsUi, MenuItemsBesideTheDescribedOnes) {
     EXPECT_EQ(menuItems("mnuOptions"),
               (QStringList{"mnuFreqUnits=&Frequency Units", "mnuMixer=&Mixer Parameters",
                            "mnuSpurTable=Mixer Spur &Table...", "mnuSpurFree=Spur-&Free Bands...",
-                           "mnuSpurChart=Spur &Chart..."}));
+                           "mnuSpurChart=Spur &Chart...", "mnuIfPlanner=&IF Planner..."}));
 }
 
 TEST_F(SpurToolsUi, BeforeTheFirstSolve) {

@@ -1,0 +1,57 @@
+// The IF planner on the main window: what a scan reads of the design, with
+// the checks of a solve, and what "Use" writes back into it.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "engine/NumberText.h"
+#include "ui/DesignSettings.h"
+#include "ui/SolveInputReader.h"
+#include "ui/SpurLevelFields.h"
+#include "ui/SpurTools.h"
+#include "ui/frmKestrel.h"
+#include "ui/planning/frmIfPlanner.h"
+#include "ui/planning/frmSpurFree.h"
+
+using namespace kestrel;
+
+frmIfPlanner& frmKestrel::ifPlanner() {
+    if (planner_) return *planner_;
+    PlannerLink link;
+    link.readDesign = [this]() -> std::optional<PlanDesign> {
+        const std::optional<SolveInput> in = solveInput_->read();
+        if (!in) return std::nullopt;
+        std::optional<PairLevels> levels = levels_->checkedLevels();
+        if (!levels) return std::nullopt;
+        return PlanDesign{in->rfStart, in->rfStop, in->trackingLO, in->mMax, in->nMax, *levels};
+    };
+    link.apply = [this](const PlanFields& f) {
+        const auto set = [this](const char* name, double v) {
+            control<QLineEdit>(name)->setText(QString::fromStdString(shortText(toSingle(v))));
+        };
+        // As typed: each field's change reaction makes the matrix stale.
+        set(f.trackingLO ? "txtLoOffset" : "txtLOFreq", f.candidate);
+        set("txtMarker1", f.markers.low);
+        set("txtMarker2", f.markers.high);
+        set("txtIFStart", f.display.low);
+        set("txtIFStop", f.display.high);
+    };
+    link.trackingLO = [this] { return chkOffset_->isChecked(); };
+    link.unit = [this] { return freqUnit_; };
+    const QString threshold =
+        spurTools_->finderWindow().findChild<QLineEdit*>(QStringLiteral("txtThreshold"))->text();
+    planner_ = std::make_unique<frmIfPlanner>(std::move(link), threshold);
+    return *planner_;
+}
+
+void frmKestrel::registerPlannerSettings() {
+    ui::DesignSettings& s = *settings_;
+    const auto in = [this](const char* name) {
+        return [this, name] { return ifPlanner().findChild<QWidget*>(QLatin1String(name)); };
+    };
+    for (const char* name : {"cboPlanWanted", "cboPlanPoints"})
+        s.addList(QLatin1String(name), [w = in(name)] { return qobject_cast<QComboBox*>(w()); });
+    for (const char* name : {"txtPlanFrom", "txtPlanTo", "txtPlanGuard", "txtPlanThreshold"})
+        s.addNumber(QLatin1String(name), [w = in(name)] { return qobject_cast<QLineEdit*>(w()); });
+    s.addCheck(QStringLiteral("chkPlanAutoScan"), [w = in("chkPlanAutoScan")] { return qobject_cast<QCheckBox*>(w()); });
+}

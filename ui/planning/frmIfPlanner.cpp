@@ -1,0 +1,306 @@
+#include "ui/planning/frmIfPlanner.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+#include <cmath>
+
+#include "display/PlanChart.h"
+#include "engine/NumberText.h"
+#include "files/SpurTableCsv.h"
+#include "ui/FocusEvents.h"
+#include "ui/MessageBoxes.h"
+#include "ui/QuickHelp.h"
+#include "ui/WindowCentring.h"
+#include "ui/planning/SpurExport.h"
+
+using namespace kestrel;
+
+namespace {
+
+const QString kTitle = QStringLiteral("IF Planner");
+// A tracking LO's wanted difference has no width; without a guard the
+// display band gets this share of the output on each side.
+constexpr double kNoWidthMargin = 0.01;
+
+constexpr std::array kQuickHelp = std::to_array<ui::QuickHelpEntry>({
+    {"lblPlanWanted", "The wanted 1 x 1 output. LO - RF needs the LO above the whole RF band, "
+                      "RF - LO below it; a candidate where the difference changes sign is no plan.", ""},
+    {"lblPlanFrom", "First candidate: the LO frequency, or with Lock LO to RF the LO offset.", ""},
+    {"lblPlanTo", "Last candidate: the LO frequency, or with Lock LO to RF the LO offset.", ""},
+    {"lblPlanPoints", "How many candidates, evenly spaced from From to To, both included.", ""},
+    {"lblPlanGuard", "A margin on both sides of the wanted band that must be clean too, in the "
+                     "frequency unit.", ""},
+    {"lblPlanThreshold", "Products at or above this level in dBc count against a candidate; "
+                         "products without a level always count.", ""},
+});
+
+QString qstr(const std::string& s) { return QString::fromStdString(s); }
+QString shortQ(double v) { return qstr(shortText(toSingle(v))); }
+
+QString levelText(const PlanProduct& p) {
+    return p.level ? qstr(generalText(std::round(*p.level * 100) / 100)) : QStringLiteral("no level");
+}
+
+} // namespace
+
+frmIfPlanner::frmIfPlanner(PlannerLink link, const QString& threshold)
+    : QWidget(nullptr, Qt::Window), link_(std::move(link)), choose_([](QWidget* parent) {
+          return QFileDialog::getSaveFileName(parent, QStringLiteral("Export IF Plan"),
+                                              QStringLiteral("if-plan.csv"),
+                                              QStringLiteral("CSV files (*.csv);;All files (*)"));
+      }) {
+    setObjectName(QStringLiteral("frmIfPlanner"));
+    setWindowTitle(kTitle);
+    build();
+    txtPlanThreshold_->setText(threshold);
+    for (QLineEdit* f : {txtPlanFrom_, txtPlanTo_, txtPlanGuard_, txtPlanThreshold_}) {
+        lastLeft_.insert(f, f->text());
+        focus_->onLostFocus(f, [this, f] { inputLeft(f); });
+        connect(f, &QLineEdit::returnPressed, this, [this, f] { inputLeft(f); });
+    }
+    connect(cboPlanWanted_, &QComboBox::currentIndexChanged, this, [this] {
+        updateGuardNote();
+        inputChanged();
+    });
+    connect(cboPlanPoints_, &QComboBox::currentIndexChanged, this, &frmIfPlanner::inputChanged);
+    (new ui::QuickHelp(this))->attach(this, kQuickHelp);
+}
+
+void frmIfPlanner::build() {
+    const auto caption = [this](const char* name, const char* text) {
+        auto* label = new QLabel(QLatin1String(text), this);
+        label->setObjectName(QLatin1String(name));
+        return label;
+    };
+    const auto edit = [this](const char* name, const char* text) {
+        auto* e = new QLineEdit(QLatin1String(text), this);
+        e->setObjectName(QLatin1String(name));
+        return e;
+    };
+    cboPlanWanted_ = new QComboBox(this);
+    cboPlanWanted_->setObjectName(QStringLiteral("cboPlanWanted"));
+    cboPlanWanted_->addItems({QStringLiteral("LO - RF"), QStringLiteral("RF - LO"), QStringLiteral("LO + RF")});
+    txtPlanFrom_ = edit("txtPlanFrom", "20");
+    txtPlanTo_ = edit("txtPlanTo", "40");
+    cboPlanPoints_ = new QComboBox(this);
+    cboPlanPoints_->setObjectName(QStringLiteral("cboPlanPoints"));
+    cboPlanPoints_->addItems({QStringLiteral("101"), QStringLiteral("1001"), QStringLiteral("10001")});
+    cboPlanPoints_->setCurrentText(QStringLiteral("1001"));
+    txtPlanGuard_ = edit("txtPlanGuard", "0");
+    txtPlanThreshold_ = edit("txtPlanThreshold", "-60");
+    lblPlanGuardNote_ = caption("lblPlanGuardNote",
+                                "With a tracking LO the wanted difference has no width: the guard "
+                                "is the half-bandwidth of the IF filter.");
+    lblPlanGuardNote_->setWordWrap(true);
+    chkPlanAutoScan_ = new QCheckBox(QStringLiteral("Scan as I type"), this);
+    chkPlanAutoScan_->setObjectName(QStringLiteral("chkPlanAutoScan"));
+    chkPlanAutoScan_->setChecked(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(caption("lblPlanWanted", "Wanted output"), cboPlanWanted_);
+    form->addRow(caption("lblPlanFrom", "From"), txtPlanFrom_);
+    form->addRow(caption("lblPlanTo", "To"), txtPlanTo_);
+    form->addRow(caption("lblPlanPoints", "Candidates"), cboPlanPoints_);
+    form->addRow(caption("lblPlanGuard", "Guard"), txtPlanGuard_);
+    form->addRow(QString(), lblPlanGuardNote_);
+    form->addRow(caption("lblPlanThreshold", "Count products at or above (dBc)"), txtPlanThreshold_);
+
+    const auto button = [this](const char* name, const char* text, void (frmIfPlanner::*click)()) {
+        auto* b = new QPushButton(QLatin1String(text), this);
+        b->setObjectName(QLatin1String(name));
+        connect(b, &QPushButton::clicked, this, click);
+        return b;
+    };
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(chkPlanAutoScan_);
+    buttons->addStretch(1);
+    buttons->addWidget(button("cmdPlanScan", "Scan", &frmIfPlanner::cmdPlanScan_Click));
+    cmdPlanApply_ = button("cmdPlanApply", "Use", &frmIfPlanner::cmdPlanApply_Click);
+    cmdPlanApply_->setEnabled(false);
+    buttons->addWidget(cmdPlanApply_);
+    buttons->addWidget(button("cmdPlanExport", "Export CSV...", &frmIfPlanner::cmdPlanExport_Click));
+
+    chartPlan_ = new display::PlanChart(this);
+    gridPlan_ = new QTableWidget(0, 5, this);
+    gridPlan_->setObjectName(QStringLiteral("gridPlan"));
+    gridPlan_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gridPlan_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    gridPlan_->setSelectionMode(QAbstractItemView::SingleSelection);
+    gridPlan_->verticalHeader()->hide();
+    gridPlan_->horizontalHeader()->setStretchLastSection(true);
+    connect(gridPlan_, &QTableWidget::itemSelectionChanged, this,
+            [this] { cmdPlanApply_->setEnabled(!gridPlan_->selectedItems().isEmpty()); });
+    lblPlanNote_ = caption("lblPlanNote", "Press Scan to look for spur-free output bands.");
+    lblPlanNote_->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    layout->addWidget(chartPlan_, 2);
+    layout->addWidget(gridPlan_, 1);
+    layout->addWidget(lblPlanNote_);
+    focus_ = new ui::FocusEvents(this);
+    resize(620, 720);
+}
+
+void frmIfPlanner::showWindow() {
+    if (!isVisible()) ui::centreOnScreen(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmIfPlanner::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    updateGuardNote();
+}
+
+void frmIfPlanner::updateGuardNote() {
+    lblPlanGuardNote_->setVisible(link_.trackingLO() && cboPlanWanted_->currentIndex() != 2);
+}
+
+void frmIfPlanner::inputLeft(QLineEdit* field) {
+    if (lastLeft_.value(field) == field->text()) return;
+    lastLeft_.insert(field, field->text());
+    inputChanged();
+}
+
+void frmIfPlanner::inputChanged() {
+    if (chkPlanAutoScan_->isChecked() && isVisible()) cmdPlanScan_Click();
+}
+
+std::optional<PlanQuery> frmIfPlanner::readInputs() {
+    PlanQuery q;
+    double* targets[] = {&q.from, &q.to, &q.guard, &q.thresholdDbc};
+    QLineEdit* fields[] = {txtPlanFrom_, txtPlanTo_, txtPlanGuard_, txtPlanThreshold_};
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<double> v = toDoubleStrict(fields[i]->text().toStdString());
+        // A negative guard would narrow the band it is meant to protect.
+        if (!v || (fields[i] == txtPlanGuard_ && *v < 0)) {
+            ui::showNumericCheck(this);
+            QTimer::singleShot(0, fields[i], [f = fields[i]] { f->setFocus(); });
+            return std::nullopt;
+        }
+        *targets[i] = *v;
+    }
+    q.wanted = static_cast<PlanWanted>(cboPlanWanted_->currentIndex());
+    q.points = cboPlanPoints_->currentText().toInt();
+    return q;
+}
+
+void frmIfPlanner::cmdPlanScan_Click() {
+    std::optional<PlanQuery> q = readInputs();
+    if (!q) return;
+    const std::optional<PlanDesign> design = link_.readDesign();
+    if (!design) return;
+    q->rfStart = design->rfStart;
+    q->rfStop = design->rfStop;
+    q->trackingLO = design->trackingLO;
+    q->mMax = design->mMax;
+    q->nMax = design->nMax;
+    query_ = q;
+    query_->levels = nullptr; // the levels live only for the scan
+    QElapsedTimer clock;
+    clock.start();
+    q->levels = &design->levels;
+    result_ = scanPlan(*q);
+    showResult(clock.nsecsElapsed() / 1e6);
+    updateGuardNote();
+}
+
+void frmIfPlanner::showResult(double milliseconds) {
+    const PlanResult& r = *result_;
+    const QString unit = link_.unit();
+    display::PlanChartData chart;
+    chart.threshold = query_->thresholdDbc;
+    chart.axisTitle = (query_->trackingLO ? QStringLiteral("LO offset (") : QStringLiteral("LO (")) +
+                      unit + QLatin1Char(')');
+    for (const PlanCandidate& c : r.candidates)
+        chart.points.push_back({c.value, c.valid, c.clean, c.worst ? c.worst->level : std::nullopt,
+                                c.worst && !c.worst->level});
+    chartPlan_->setData(std::move(chart));
+
+    gridPlan_->clearContents();
+    gridPlan_->setRowCount(int(r.runs.size()));
+    const QString u = QStringLiteral(" (") + unit + QLatin1Char(')');
+    gridPlan_->setHorizontalHeaderLabels({QStringLiteral("From") + u, QStringLiteral("To") + u,
+                                          QStringLiteral("Width") + u, QStringLiteral("Wanted band") + u,
+                                          QStringLiteral("Nearest product")});
+    for (int row = 0; row < int(r.runs.size()); ++row) {
+        const CleanRun& run = r.runs[row];
+        QString nearest = QStringLiteral("none");
+        if (run.nearest)
+            nearest = qstr(productName(run.nearest->product.m, run.nearest->product.n,
+                                       run.nearest->product.family)) +
+                      QStringLiteral(", %1 away (%2)").arg(shortQ(run.nearest->distance), levelText(run.nearest->product));
+        const QString cells[] = {shortQ(run.from), shortQ(run.to), shortQ(run.width()),
+                                 shortQ(run.wanted.low) + QStringLiteral(" to ") + shortQ(run.wanted.high),
+                                 nearest};
+        for (int col = 0; col < 5; ++col) gridPlan_->setItem(row, col, new QTableWidgetItem(cells[col]));
+    }
+    gridPlan_->resizeColumnsToContents();
+    cmdPlanApply_->setEnabled(false);
+    lblPlanNote_->setText(QStringLiteral("%1 of %2 candidates are clean. The scan took %3 ms.")
+                              .arg(r.cleanCount)
+                              .arg(r.candidates.size())
+                              .arg(QString::number(milliseconds, 'f', 1)));
+}
+
+PlanFields frmIfPlanner::fieldsFor(const CleanRun& run) const {
+    PlanFields f;
+    f.trackingLO = query_->trackingLO;
+    f.candidate = run.centre();
+    f.markers = run.wanted;
+    const double width = run.wanted.high - run.wanted.low;
+    const double centre = (run.wanted.low + run.wanted.high) / 2;
+    const double widen = width > 0 ? width / 4
+                         : query_->guard > 0 ? query_->guard
+                                             : kNoWidthMargin * std::fabs(centre);
+    f.display = {run.wanted.low - widen, run.wanted.high + widen};
+    return f;
+}
+
+void frmIfPlanner::cmdPlanApply_Click() {
+    const QList<QTableWidgetItem*> selected = gridPlan_->selectedItems();
+    if (!result_ || selected.isEmpty()) return;
+    const int row = selected.first()->row();
+    if (row < 0 || row >= int(result_->runs.size())) return;
+    link_.apply(fieldsFor(result_->runs[row]));
+}
+
+void frmIfPlanner::cmdPlanExport_Click() {
+    if (!result_) {
+        ui::showMessage(this, QStringLiteral("Scan first."), kTitle, QMessageBox::Information);
+        return;
+    }
+    const QString path = choose_(this);
+    if (path.isEmpty()) return;
+    std::string text = csv::record({"Candidate (" + link_.unit().toStdString() + ")", "Valid", "Clean",
+                                    "Worst level (dBc)", "Worst product"});
+    for (const PlanCandidate& c : result_->candidates) {
+        const std::string worst = c.worst ? levelText(*c.worst).toStdString() : "";
+        const std::string product =
+            c.worst ? productName(c.worst->m, c.worst->n, c.worst->family) : "";
+        text += csv::record({generalText(c.value), c.valid ? "yes" : "no", c.clean ? "yes" : "no",
+                             worst, product});
+    }
+    if (const auto failure = ui::SpurExport::writeWhole(
+            path, QByteArray::fromRawData(text.data(), qsizetype(text.size()))))
+        ui::showMessage(this,
+                        QStringLiteral("The plan could not be written to %1:\n%2")
+                            .arg(QFileInfo(path).fileName(), *failure),
+                        kTitle, QMessageBox::Critical);
+}
