@@ -141,6 +141,8 @@ void frmIfPlanner::build() {
     gridPlan_->setSelectionMode(QAbstractItemView::SingleSelection);
     gridPlan_->verticalHeader()->hide();
     gridPlan_->horizontalHeader()->setStretchLastSection(true);
+    gridPlan_->setHorizontalHeaderLabels({QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Width"),
+                                          QStringLiteral("Wanted band"), QStringLiteral("Nearest product")});
     connect(gridPlan_, &QTableWidget::itemSelectionChanged, this,
             [this] { cmdPlanApply_->setEnabled(!gridPlan_->selectedItems().isEmpty()); });
     lblPlanNote_ = caption("lblPlanNote", "Press Scan to look for spur-free output bands.");
@@ -245,7 +247,10 @@ void frmIfPlanner::showResult(double milliseconds) {
         if (run.nearest)
             nearest = qstr(productName(run.nearest->product.m, run.nearest->product.n,
                                        run.nearest->product.family)) +
-                      QStringLiteral(", %1 away (%2)").arg(shortQ(run.nearest->distance), levelText(run.nearest->product));
+                      QStringLiteral(", %1 away (%2)")
+                          .arg(shortQ(run.nearest->distance),
+                               run.nearest->product.level ? levelText(run.nearest->product) + QStringLiteral(" dBc")
+                                                          : levelText(run.nearest->product));
         const QString cells[] = {shortQ(run.from), shortQ(run.to), shortQ(run.width()),
                                  shortQ(run.wanted.low) + QStringLiteral(" to ") + shortQ(run.wanted.high),
                                  nearest};
