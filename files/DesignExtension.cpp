@@ -13,20 +13,9 @@ constexpr int kSignatureRecord = kRecordCount + 1;
 // A record's text, with the same length rules as records 12 and 14.
 std::optional<std::string> textAt(std::span<const std::uint8_t> bytes, std::size_t at,
                                   ExtensionError& error) {
-    if (at + 2 > bytes.size()) {
-        error = ExtensionError::TooShort;
-        return std::nullopt;
-    }
-    const std::size_t length = bytes[at] | (std::size_t{bytes[at + 1]} << 8);
-    if (length > kMaxTextLength) {
-        error = ExtensionError::TextTooLong;
-        return std::nullopt;
-    }
-    if (at + 2 + length > bytes.size()) {
-        error = ExtensionError::TooShort;
-        return std::nullopt;
-    }
-    return std::string(bytes.begin() + at + 2, bytes.begin() + at + 2 + length);
+    TextRead read = readTextRecord(bytes, at);
+    if (!read.text) error = read.tooLong ? ExtensionError::TextTooLong : ExtensionError::TooShort;
+    return std::move(read.text);
 }
 
 // A whole decimal number within [low, high], nothing else.
@@ -51,12 +40,6 @@ std::optional<int> signatureCount(std::string_view text) {
     // ignored by the window, so its files still load.
     if (!wholeNumber(text.substr(0, blank), kExtensionVersion, 9999)) return std::nullopt;
     return wholeNumber(text.substr(blank + 1), 0, kMaxExtensionRecords);
-}
-
-void putText(std::vector<std::uint8_t>& out, std::size_t at, const std::string& text) {
-    out[at] = static_cast<std::uint8_t>(text.size() & 0xFF);
-    out[at + 1] = static_cast<std::uint8_t>(text.size() >> 8);
-    for (std::size_t i = 0; i < text.size(); ++i) out[at + 2 + i] = static_cast<std::uint8_t>(text[i]);
 }
 
 } // namespace
@@ -115,11 +98,11 @@ std::optional<std::vector<std::uint8_t>> writeExtension(const std::vector<NamedV
     for (const NamedValue& v : values)
         if (!fitsRecord(v)) return std::nullopt;
     std::vector<std::uint8_t> out((values.size() + 1) * kRecordLength, 0);
-    putText(out, 0,
+    writeTextRecord(out, 0,
             std::string(kExtensionSignature) + ' ' + std::to_string(kExtensionVersion) + ' ' +
                 std::to_string(values.size()));
     for (std::size_t i = 0; i < values.size(); ++i)
-        putText(out, (i + 1) * kRecordLength, values[i].name + '=' + values[i].value);
+        writeTextRecord(out, (i + 1) * kRecordLength, values[i].name + '=' + values[i].value);
     return out;
 }
 

@@ -27,29 +27,31 @@ void writeSingle(std::vector<std::uint8_t>& out, std::size_t at, float value) {
 // A text's bytes, or nullopt when its length or its bytes do not fit.
 std::optional<std::string> readText(std::span<const std::uint8_t> bytes, std::size_t at,
                                     RecordError& error) {
-    if (at + 2 > bytes.size()) {
-        error = RecordError::TooShort;
-        return std::nullopt;
-    }
-    const std::size_t length = bytes[at] | (std::size_t{bytes[at + 1]} << 8);
-    if (length > kMaxTextLength) {
-        error = RecordError::TextTooLong;
-        return std::nullopt;
-    }
-    if (at + 2 + length > bytes.size()) {
-        error = RecordError::TooShort;
-        return std::nullopt;
-    }
-    return std::string(bytes.begin() + at + 2, bytes.begin() + at + 2 + length);
+    TextRead read = readTextRecord(bytes, at);
+    if (!read.text) error = read.tooLong ? RecordError::TextTooLong : RecordError::TooShort;
+    return std::move(read.text);
 }
 
-void writeText(std::vector<std::uint8_t>& out, std::size_t at, const std::string& text) {
+} // namespace
+
+TextRead readTextRecord(std::span<const std::uint8_t> bytes, std::size_t at) {
+    TextRead out;
+    if (at + 2 > bytes.size()) return out;
+    const std::size_t length = bytes[at] | (std::size_t{bytes[at + 1]} << 8);
+    if (length > kMaxTextLength) {
+        out.tooLong = true;
+        return out;
+    }
+    if (at + 2 + length > bytes.size()) return out;
+    out.text = std::string(bytes.begin() + at + 2, bytes.begin() + at + 2 + length);
+    return out;
+}
+
+void writeTextRecord(std::vector<std::uint8_t>& out, std::size_t at, const std::string& text) {
     out[at] = static_cast<std::uint8_t>(text.size() & 0xFF);
     out[at + 1] = static_cast<std::uint8_t>(text.size() >> 8);
     for (std::size_t i = 0; i < text.size(); ++i) out[at + 2 + i] = static_cast<std::uint8_t>(text[i]);
 }
-
-} // namespace
 
 const char* describe(RecordError error) {
     switch (error) {
@@ -111,9 +113,9 @@ std::optional<std::vector<std::uint8_t>> writeRecords(const DesignRecord& record
     writeSingle(out, recordOffset(kOffsetStateRecord), record.offsetState);
     for (int i = 0; i < kValueCount; ++i)
         writeSingle(out, recordOffset(kFirstValueRecord + i), record.values[i]);
-    writeText(out, recordOffset(kProjectRecord), record.project);
+    writeTextRecord(out, recordOffset(kProjectRecord), record.project);
     writeSingle(out, recordOffset(kProjectStateRecord), record.projectState);
-    writeText(out, recordOffset(kUnitRecord), record.unit);
+    writeTextRecord(out, recordOffset(kUnitRecord), record.unit);
     return out;
 }
 

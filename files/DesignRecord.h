@@ -48,6 +48,17 @@ enum class RecordError {
     BadUnit,        // a unit other than "GHz", "MHz", "KHz"
 };
 
+// A text record at byte `at`: a 2-byte little-endian length, then one byte a
+// character. No text when the length is over 123 (`tooLong`) or the bytes
+// end before the text does.
+struct TextRead {
+    std::optional<std::string> text;
+    bool tooLong = false;
+};
+TextRead readTextRecord(std::span<const std::uint8_t> bytes, std::size_t at);
+// Writes one into `out`, which must have room for it.
+void writeTextRecord(std::vector<std::uint8_t>& out, std::size_t at, const std::string& text);
+
 // A short English phrase for the message boxes ("a text is longer than ...").
 const char* describe(RecordError error);
 

@@ -23,6 +23,7 @@
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QuickHelp.h"
+#include "ui/planning/NamedControl.h"
 #include "ui/WindowCentring.h"
 #include "ui/planning/SpurExport.h"
 
@@ -80,23 +81,18 @@ frmIfPlanner::frmIfPlanner(PlannerLink link, const QString& threshold)
 }
 
 void frmIfPlanner::build() {
+    using ui::namedControl;
     const auto caption = [this](const char* name, const char* text) {
-        auto* label = new QLabel(QLatin1String(text), this);
-        label->setObjectName(QLatin1String(name));
-        return label;
+        return namedControl<QLabel>(this, name, QLatin1String(text));
     };
     const auto edit = [this](const char* name, const char* text) {
-        auto* e = new QLineEdit(QLatin1String(text), this);
-        e->setObjectName(QLatin1String(name));
-        return e;
+        return namedControl<QLineEdit>(this, name, QLatin1String(text));
     };
-    cboPlanWanted_ = new QComboBox(this);
-    cboPlanWanted_->setObjectName(QStringLiteral("cboPlanWanted"));
+    cboPlanWanted_ = namedControl<QComboBox>(this, "cboPlanWanted");
     cboPlanWanted_->addItems({QStringLiteral("LO - RF"), QStringLiteral("RF - LO"), QStringLiteral("LO + RF")});
     txtPlanFrom_ = edit("txtPlanFrom", "20");
     txtPlanTo_ = edit("txtPlanTo", "40");
-    cboPlanPoints_ = new QComboBox(this);
-    cboPlanPoints_->setObjectName(QStringLiteral("cboPlanPoints"));
+    cboPlanPoints_ = namedControl<QComboBox>(this, "cboPlanPoints");
     cboPlanPoints_->addItems({QStringLiteral("101"), QStringLiteral("1001"), QStringLiteral("10001")});
     cboPlanPoints_->setCurrentText(QStringLiteral("1001"));
     txtPlanGuard_ = edit("txtPlanGuard", "0");
@@ -105,8 +101,7 @@ void frmIfPlanner::build() {
                                 "With a tracking LO the wanted difference has no width: the guard "
                                 "is the half-bandwidth of the IF filter.");
     lblPlanGuardNote_->setWordWrap(true);
-    chkPlanAutoScan_ = new QCheckBox(QStringLiteral("Scan as I type"), this);
-    chkPlanAutoScan_->setObjectName(QStringLiteral("chkPlanAutoScan"));
+    chkPlanAutoScan_ = namedControl<QCheckBox>(this, "chkPlanAutoScan", QStringLiteral("Scan as I type"));
     chkPlanAutoScan_->setChecked(true);
 
     auto* form = new QFormLayout;
@@ -119,8 +114,7 @@ void frmIfPlanner::build() {
     form->addRow(caption("lblPlanThreshold", "Count products at or above (dBc)"), txtPlanThreshold_);
 
     const auto button = [this](const char* name, const char* text, void (frmIfPlanner::*click)()) {
-        auto* b = new QPushButton(QLatin1String(text), this);
-        b->setObjectName(QLatin1String(name));
+        auto* b = namedControl<QPushButton>(this, name, QLatin1String(text));
         connect(b, &QPushButton::clicked, this, click);
         return b;
     };
@@ -134,8 +128,7 @@ void frmIfPlanner::build() {
     buttons->addWidget(button("cmdPlanExport", "Export CSV...", &frmIfPlanner::cmdPlanExport_Click));
 
     chartPlan_ = new display::PlanChart(this);
-    gridPlan_ = new QTableWidget(0, 5, this);
-    gridPlan_->setObjectName(QStringLiteral("gridPlan"));
+    gridPlan_ = namedControl<QTableWidget>(this, "gridPlan", 0, 5);
     gridPlan_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gridPlan_->setSelectionBehavior(QAbstractItemView::SelectRows);
     gridPlan_->setSelectionMode(QAbstractItemView::SingleSelection);

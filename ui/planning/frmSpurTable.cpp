@@ -20,6 +20,7 @@
 #include "files/MixerTableCsv.h"
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
+#include "ui/planning/NamedControl.h"
 #include "ui/planning/SpurExport.h"
 #include "ui/WindowCentring.h"
 
@@ -58,20 +59,15 @@ frmSpurTable::frmSpurTable(Inputs inputs, std::function<void()> evaluate)
     setObjectName(QStringLiteral("frmSpurTable"));
     setWindowTitle(kTitle);
 
-    gridIMT_ = new QTableWidget(kRows, kColumns, this);
-    gridIMT_->setObjectName(QStringLiteral("gridIMT"));
-    txtIMTRFRef_ = new QLineEdit(QStringLiteral("-10"), this);
-    txtIMTRFRef_->setObjectName(QStringLiteral("txtIMTRFRef"));
-    txtIMTLORef_ = new QLineEdit(QStringLiteral("7"), this);
-    txtIMTLORef_->setObjectName(QStringLiteral("txtIMTLORef"));
-    chkUseIMT_ = new QCheckBox(QStringLiteral("Use this table for the spur levels"), this);
-    chkUseIMT_->setObjectName(QStringLiteral("chkUseIMT"));
-    lblIMTNote_ = new QLabel(this);
-    lblIMTNote_->setObjectName(QStringLiteral("lblIMTNote"));
+    using ui::namedControl;
+    gridIMT_ = namedControl<QTableWidget>(this, "gridIMT", kRows, kColumns);
+    txtIMTRFRef_ = namedControl<QLineEdit>(this, "txtIMTRFRef", QStringLiteral("-10"));
+    txtIMTLORef_ = namedControl<QLineEdit>(this, "txtIMTLORef", QStringLiteral("7"));
+    chkUseIMT_ = namedControl<QCheckBox>(this, "chkUseIMT", QStringLiteral("Use this table for the spur levels"));
+    lblIMTNote_ = namedControl<QLabel>(this, "lblIMTNote");
     lblIMTNote_->setWordWrap(true);
     const auto button = [this](const char* name, const char* caption, void (frmSpurTable::*click)()) {
-        auto* b = new QPushButton(QLatin1String(caption), this);
-        b->setObjectName(QLatin1String(name));
+        auto* b = ui::namedControl<QPushButton>(this, name, QLatin1String(caption));
         connect(b, &QPushButton::clicked, this, click);
         return b;
     };
