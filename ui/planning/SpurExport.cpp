@@ -37,6 +37,17 @@ std::optional<QString> SpurExport::writeWhole(const QString& path, const QByteAr
     return std::nullopt;
 }
 
+bool SpurExport::writeOrTell(QWidget* parent, const QString& path, const std::string& text,
+                             const QString& what, const QString& title) {
+    const auto failure = writeWhole(path, QByteArray::fromRawData(text.data(), qsizetype(text.size())));
+    if (!failure) return true;
+    showMessage(parent,
+                QStringLiteral("%1 could not be written to %2:\n%3")
+                    .arg(what, QFileInfo(path).fileName(), *failure),
+                title, QMessageBox::Critical);
+    return false;
+}
+
 bool SpurExport::run(const SpurSolution& solution, const QString& designFileName,
                      std::optional<MarkerPair> markers) {
     const QString title = QGuiApplication::applicationDisplayName();
@@ -51,16 +62,7 @@ bool SpurExport::run(const SpurSolution& solution, const QString& designFileName
     const auto rows = spurTableRows(*solution.matrix, *solution.state, *solution.solve,
                                     solution.levelTable(), markers);
     const std::string text = csv::spurTable(rows, solution.unit.toStdString());
-    const auto failure =
-        writeWhole(path, QByteArray::fromRawData(text.data(), qsizetype(text.size())));
-    if (failure) {
-        showMessage(parent_,
-                    QStringLiteral("The spur table could not be written to %1:\n%2")
-                        .arg(QFileInfo(path).fileName(), *failure),
-                    title, QMessageBox::Critical);
-        return false;
-    }
-    return true;
+    return writeOrTell(parent_, path, text, QStringLiteral("The spur table"), title);
 }
 
 } // namespace kestrel::ui

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "engine/SpurTable.h"
 #include "ui/SpurSolution.h"
@@ -37,6 +38,10 @@ public:
     // Writes through a temporary file that replaces the target only when
     // complete; the system's reason on failure.
     static std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes);
+    // The same for a text, telling a failure in a critical box ("The spur
+    // table could not be written to ...", `what` naming the content).
+    static bool writeOrTell(QWidget* parent, const QString& path, const std::string& text,
+                            const QString& what, const QString& title);
 
 private:
     QWidget* parent_;

@@ -295,10 +295,5 @@ void frmIfPlanner::cmdPlanExport_Click() {
         text += csv::record({generalText(c.value), c.valid ? "yes" : "no", c.clean ? "yes" : "no",
                              worst, product});
     }
-    if (const auto failure = ui::SpurExport::writeWhole(
-            path, QByteArray::fromRawData(text.data(), qsizetype(text.size()))))
-        ui::showMessage(this,
-                        QStringLiteral("The plan could not be written to %1:\n%2")
-                            .arg(QFileInfo(path).fileName(), *failure),
-                        kTitle, QMessageBox::Critical);
+    ui::SpurExport::writeOrTell(this, path, text, QStringLiteral("The plan"), kTitle);
 }

@@ -283,12 +283,7 @@ void frmSpurTable::cmdIMTExport_Click() {
     const QString path = choose_(this, true);
     if (path.isEmpty()) return;
     const std::string text = csv::writeMixerTable(table_);
-    if (const auto failure = ui::SpurExport::writeWhole(
-            path, QByteArray::fromRawData(text.data(), qsizetype(text.size()))))
-        ui::showMessage(this,
-                        QStringLiteral("The spur table could not be written to %1:\n%2")
-                            .arg(QFileInfo(path).fileName(), *failure),
-                        kTitle, QMessageBox::Critical);
+    ui::SpurExport::writeOrTell(this, path, text, QStringLiteral("The mixer spur table"), kTitle);
 }
 
 void frmSpurTable::cmdIMTClear_Click() {
