@@ -71,4 +71,50 @@ bool fitsSingle(const SpurLevelTable& table) {
     return true;
 }
 
+SpurLevelTable EvaluateSpurLevels(const LevelInputs& in) {
+    return EvaluateSpurLevels(in.loPower, in.rfPower, in.convLoss, in.rfIsolation, in.loIsolation);
+}
+
+namespace {
+
+double magnitude(const LevelInputs& in, LevelInput which) {
+    switch (which) {
+    case LevelInput::LOPower: return std::fabs(in.loPower);
+    case LevelInput::RFPower: return std::fabs(in.rfPower);
+    case LevelInput::ConvLoss: return std::fabs(in.convLoss);
+    case LevelInput::RFIsolation: return std::fabs(in.rfIsolation);
+    case LevelInput::LOIsolation: return std::fabs(in.loIsolation);
+    }
+    return 0;
+}
+
+// `in` with every input but `which` set to 0.
+LevelInputs alone(const LevelInputs& in, LevelInput which) {
+    LevelInputs out;
+    switch (which) {
+    case LevelInput::LOPower: out.loPower = in.loPower; break;
+    case LevelInput::RFPower: out.rfPower = in.rfPower; break;
+    case LevelInput::ConvLoss: out.convLoss = in.convLoss; break;
+    case LevelInput::RFIsolation: out.rfIsolation = in.rfIsolation; break;
+    case LevelInput::LOIsolation: out.loIsolation = in.loIsolation; break;
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<LevelInput> findLevelOverflow(const LevelInputs& in, LevelInput first) {
+    if (fitsSingle(EvaluateSpurLevels(in))) return std::nullopt;
+    std::array<LevelInput, 6> order = {first, LevelInput::LOPower, LevelInput::RFPower,
+                                       LevelInput::ConvLoss, LevelInput::RFIsolation,
+                                       LevelInput::LOIsolation};
+    for (LevelInput which : order)
+        if (!fitsSingle(EvaluateSpurLevels(alone(in, which)))) return which;
+    // Only together do they overflow (1e36 and -1e36 dBm): the largest one.
+    LevelInput largest = first;
+    for (LevelInput which : order)
+        if (magnitude(in, which) > magnitude(in, largest)) largest = which;
+    return largest;
+}
+
 } // namespace kestrel

@@ -4,6 +4,7 @@
 // depend on frequencies.
 
 #include <array>
+#include <optional>
 
 #include "engine/DesignConstants.h"
 
@@ -51,5 +52,23 @@ float SpurLineTop(double level);
 // False when a level or its line top is not a finite single: absurd inputs
 // whose lines cannot be drawn.
 bool fitsSingle(const SpurLevelTable& table);
+
+// The five inputs of the model, as the fields give them.
+enum class LevelInput { LOPower, RFPower, ConvLoss, RFIsolation, LOIsolation };
+struct LevelInputs {
+    double loPower = 0;
+    double rfPower = 0;
+    float convLoss = 0;
+    double rfIsolation = 0;
+    float loIsolation = 0;
+};
+
+SpurLevelTable EvaluateSpurLevels(const LevelInputs& in);
+
+// The input to mend when the table of `in` does not fit (fitsSingle), so that
+// the user is sent to the field at fault: `first`, then the others in enum
+// order, the first that overflows on its own (every other input 0); failing
+// that, the largest in magnitude. nullopt when the table fits.
+std::optional<LevelInput> findLevelOverflow(const LevelInputs& in, LevelInput first);
 
 } // namespace kestrel

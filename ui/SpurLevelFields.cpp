@@ -40,6 +40,17 @@ void SpurLevelFields::focusBack(QWidget* field) {
     focus_.setSuppressed(false);
 }
 
+QWidget* SpurLevelFields::field(LevelInput input) const {
+    switch (input) {
+    case LevelInput::LOPower: return loPower_;
+    case LevelInput::RFPower: return rfPower_;
+    case LevelInput::ConvLoss: return mixer_.txtConversionLoss();
+    case LevelInput::RFIsolation: return mixer_.txtRFIsolation();
+    case LevelInput::LOIsolation: return mixer_.txtLOIsolation();
+    }
+    return loPower_;
+}
+
 QWidget* SpurLevelFields::refuse(QWidget* field) {
     showNumericCheck(window_);
     focusBack(field);
@@ -62,10 +73,15 @@ QWidget* SpurLevelFields::leave(QLineEdit* left) {
 
     const double loPower = left == loPower_ ? *leftValue : *otherValue;
     const double rfPower = left == loPower_ ? *otherValue : *leftValue;
-    const SpurLevelTable levels =
-        EvaluateSpurLevels(loPower, rfPower, *convLoss, *rfIsolation, *loIsolation);
-    // Absurd inputs give lines no single can hold: refused like a non-number.
-    if (!fitsSingle(levels)) return refuse(left);
+    const LevelInputs inputs{loPower, rfPower, *convLoss, *rfIsolation, *loIsolation};
+    const SpurLevelTable levels = EvaluateSpurLevels(inputs);
+    // Absurd inputs give lines no single can hold: refused like a non-number,
+    // with the focus in the input at fault, which need not be the one left.
+    if (!fitsSingle(levels)) {
+        const LevelInput fault = *findLevelOverflow(
+            inputs, left == loPower_ ? LevelInput::LOPower : LevelInput::RFPower);
+        return refuse(field(fault));
+    }
 
     if (loPower - rfPower < kDriveMargin) warn(window_, "RF Power within 5dB of LO Power");
     if (left == loPower_ && loPower < 0) warn(window_, "LO Power < 0 dBm");

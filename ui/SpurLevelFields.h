@@ -44,6 +44,7 @@ public:
 private:
     QWidget* leave(QLineEdit* left);
     QWidget* refuse(QWidget* field);
+    QWidget* field(LevelInput input) const;
 
     QWidget* window_;
     QLineEdit* loPower_;

@@ -113,4 +113,30 @@ TEST(SpurLineTop, AbsurdLevelsDoNotFitASingle) {
     EXPECT_TRUE(std::isinf(SpurLineTop(-1e37)));
 }
 
+TEST(SpurLevels, OverflowIsTracedToTheInputAtFault) {
+    using I = LevelInput;
+    struct Row {
+        LevelInputs in;
+        I first; // the field just left
+        std::optional<I> fault;
+    };
+    const Row rows[] = {
+        {{8, -5, 8, 25, 25}, I::RFPower, std::nullopt},
+        {{1e38, -5, 8, 25, 25}, I::RFPower, I::LOPower}, // the other power
+        {{1e38, -5, 8, 25, 25}, I::LOPower, I::LOPower},
+        {{8, 1e38, 8, 25, 25}, I::LOPower, I::RFPower},
+        {{8, -5, 1e37f, 25, 25}, I::LOPower, I::ConvLoss},
+        {{8, -5, 8, 1e300, 25}, I::RFPower, I::RFIsolation},
+        {{8, -5, 8, 25, 3e38f}, I::LOPower, I::LOIsolation},
+        {{1e38, -5, 1e37f, 25, 25}, I::RFPower, I::LOPower}, // the first in field order
+        {{1e38, -5, 1e37f, 25, 25}, I::LOPower, I::LOPower},
+        {{1e36, -1.1e36, 8, 25, 25}, I::LOPower, I::RFPower}, // only together: the larger
+    };
+    for (const Row& r : rows) {
+        const auto fault = findLevelOverflow(r.in, r.first);
+        EXPECT_EQ(fault, r.fault) << r.in.loPower << " " << r.in.rfPower << " " << r.in.convLoss;
+        EXPECT_EQ(fitsSingle(EvaluateSpurLevels(r.in)), !r.fault);
+    }
+}
+
 } // namespace

@@ -114,6 +114,12 @@ TEST_F(Levels, RefusalWritesNothingAndFocusesTheOffendingField) {
         {"txtRFPower", "txtConversionLoss", "x", true},
         {"txtRFPower", "txtRFIsolation", "", true},
         {"txtLOPower", "txtLOIsolation", "1e39", true},
+        // Overflows that another input causes: the focus goes there.
+        {"txtRFPower", "txtLOPower", "1e38", false},
+        {"txtLOPower", "txtRFPower", "1e38", false},
+        {"txtRFPower", "txtConversionLoss", "1e37", true},
+        {"txtLOPower", "txtRFIsolation", "1e300", true},
+        {"txtRFPower", "txtLOIsolation", "3e38", true},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(std::string(c.target) + " = " + c.text);
@@ -163,6 +169,16 @@ TEST_F(Levels, SolveWithABadRFPowerStillSolves) {
     EXPECT_TRUE(child<QPushButton>(&w, "cmdSweep")->isEnabled());
     EXPECT_EQ(w.focusWidget(), field("txtRFPower"));
     EXPECT_EQ(child<QLabel>(&w, "lblIfDispLo")->text(), "30");
+}
+
+TEST_F(Levels, SolveRefusedByAMixerFigureShowsTheMixerWindow) {
+    mixerField("txtConversionLoss")->setText("1e37");
+    const auto boxes = solve();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Please Use Numeric Values Only");
+    EXPECT_TRUE(w.mixerWindow()->isVisible());
+    EXPECT_EQ(w.mixerWindow()->focusWidget(), mixerField("txtConversionLoss"));
+    EXPECT_EQ(top("Spurs0x1"), 360); // no line written
 }
 
 TEST_F(Levels, SolveWarnsFromTheRFField) {
