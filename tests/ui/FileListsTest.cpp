@@ -114,16 +114,6 @@ TEST_F(FileListsUi, EnterOnASelectedFileDoesWhatADoubleClickDoes) {
         EXPECT_EQ(field("txtLOFreq")->text(), lo);
         EXPECT_FALSE(loadList()->isVisible());
     }
-
-    menu("mnuDelete");
-    eraseList()->setFocus(Qt::MouseFocusReason);
-    eraseList()->setCurrentRow(0);
-    BoxAnswerer yes(QMessageBox::Yes);
-    QTest::keyClick(eraseList(), Qt::Key_Return);
-    ASSERT_EQ(yes.seen().size(), 1u);
-    EXPECT_EQ(yes.seen()[0].title, "Do you want to ERASE selected file?");
-    EXPECT_TRUE(entries().isEmpty());
-    EXPECT_FALSE(eraseList()->isVisible());
 }
 
 } // namespace

@@ -171,16 +171,6 @@ TEST_F(Levels, SolveWithABadRFPowerStillSolves) {
     EXPECT_EQ(child<QLabel>(&w, "lblIfDispLo")->text(), "30");
 }
 
-TEST_F(Levels, SolveRefusedByAMixerFigureShowsTheMixerWindow) {
-    mixerField("txtConversionLoss")->setText("1e37");
-    const auto boxes = solve();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Please Use Numeric Values Only");
-    EXPECT_TRUE(w.mixerWindow()->isVisible());
-    EXPECT_EQ(w.mixerWindow()->focusWidget(), mixerField("txtConversionLoss"));
-    EXPECT_EQ(top("Spurs0x1"), 360); // no line written
-}
-
 TEST_F(Levels, SolveWarnsFromTheRFField) {
     field("txtLOPower")->setText("-3");
     EXPECT_EQ(texts(solve()), std::vector<QString>{kWithin5});
