@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 
+#include "engine/NumberText.h"
 #include "engine/SpurLevels.h"
 
 namespace kestrel::display {
@@ -15,11 +16,13 @@ inline constexpr double kPanelHeight = 4335;
 inline constexpr double kZeroDbcY = 360;     // top graticule line
 inline constexpr double kBaselineY = 4320;   // where every spur line ends below
 
-// x of frequency f for the span start..stop, in single precision, with no
-// clamping: below the span is negative, above it beyond 7215; a stop below
-// the start mirrors the axis. An empty span gives no finite x.
+// x of frequency f for the span start..stop, worked out in double and stored
+// as a single, with no clamping: below the span is negative, above it beyond
+// 7215; a stop below the start mirrors the axis. An empty span gives no
+// finite x, nor does an x beyond the single range.
 inline float FreqToX(float f, float spanStart, float spanStop) {
-    return (f - spanStart) / (spanStop - spanStart) * kAxisWidth;
+    const double start = spanStart;
+    return toSingle((f - start) / (spanStop - start) * kAxisWidth);
 }
 
 // Top end of a spur line for a level in dBc.

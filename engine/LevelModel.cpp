@@ -1,10 +1,38 @@
 #include "engine/LevelModel.h"
 
+#include <array>
 #include <cmath>
 
 #include "engine/NumberText.h"
 
 namespace kestrel {
+namespace {
+
+double magnitude(const LevelInputs& in, LevelInput which) {
+    switch (which) {
+    case LevelInput::LOPower: return std::fabs(in.loPower);
+    case LevelInput::RFPower: return std::fabs(in.rfPower);
+    case LevelInput::ConvLoss: return std::fabs(in.convLoss);
+    case LevelInput::RFIsolation: return std::fabs(in.rfIsolation);
+    case LevelInput::LOIsolation: return std::fabs(in.loIsolation);
+    }
+    return 0;
+}
+
+// `in` with every input but `which` set to 0.
+LevelInputs alone(const LevelInputs& in, LevelInput which) {
+    LevelInputs out;
+    switch (which) {
+    case LevelInput::LOPower: out.loPower = in.loPower; break;
+    case LevelInput::RFPower: out.rfPower = in.rfPower; break;
+    case LevelInput::ConvLoss: out.convLoss = in.convLoss; break;
+    case LevelInput::RFIsolation: out.rfIsolation = in.rfIsolation; break;
+    case LevelInput::LOIsolation: out.loIsolation = in.loIsolation; break;
+    }
+    return out;
+}
+
+} // namespace
 
 PairLevels::PairLevels(const SpurLevelTable& builtIn) {
     for (int i = 0; i < kLevelPairCount; ++i) set(kLevelPairs[i].m, kLevelPairs[i].n, builtIn.level[i]);
@@ -42,6 +70,21 @@ PairLevels MixerSpurTable::evaluate(const LevelInputs& in) const {
         for (int n = 0; n <= PairLevels::kMaxN; ++n)
             if (const auto t = cells_.at(m, n)) out.set(m, n, *t + (n - 1) * drive);
     return out;
+}
+
+std::optional<LevelInput> findLevelOverflow(const LevelModel& model, const LevelInputs& in,
+                                            LevelInput first) {
+    if (fitsSingle(model.evaluate(in))) return std::nullopt;
+    const std::array<LevelInput, 6> order = {first, LevelInput::LOPower, LevelInput::RFPower,
+                                             LevelInput::ConvLoss, LevelInput::RFIsolation,
+                                             LevelInput::LOIsolation};
+    for (LevelInput which : order)
+        if (!fitsSingle(model.evaluate(alone(in, which)))) return which;
+    // Only together do they overflow (1e36 and -1e36 dBm): the largest one.
+    LevelInput largest = first;
+    for (LevelInput which : order)
+        if (magnitude(in, which) > magnitude(in, largest)) largest = which;
+    return largest;
 }
 
 } // namespace kestrel

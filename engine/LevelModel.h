@@ -22,6 +22,16 @@ public:
     virtual PairLevels evaluate(const LevelInputs& in) const = 0;
 };
 
+// The five inputs, as the fields give them.
+enum class LevelInput { LOPower, RFPower, ConvLoss, RFIsolation, LOIsolation };
+
+// The input to mend when the levels of `in` do not fit (fitsSingle), so that
+// the user is sent to the field at fault: `first`, then the others in enum
+// order, the first that overflows on its own (every other input 0); failing
+// that, the largest in magnitude. nullopt when the levels fit.
+std::optional<LevelInput> findLevelOverflow(const LevelModel& model, const LevelInputs& in,
+                                            LevelInput first);
+
 class BuiltInLevelModel final : public LevelModel {
 public:
     PairLevels evaluate(const LevelInputs& in) const override;

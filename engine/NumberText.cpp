@@ -172,8 +172,9 @@ std::string formatFixed2(std::string_view decimalText) {
     while (lead + 3 < fixed.size() && fixed[lead] == '0') ++lead;
     fixed.erase(0, lead);
 
-    // A negative value keeps its sign even where it rounds to zero ("-0.00").
-    std::string out = negative ? "-" : "";
+    // A value that rounds to zero has no sign: never "-0.00".
+    const bool zero = fixed.find_first_not_of('0') == std::string::npos;
+    std::string out = negative && !zero ? "-" : "";
     out += fixed.substr(0, fixed.size() - 2);
     out += '.';
     out += fixed.substr(fixed.size() - 2);

@@ -54,7 +54,7 @@ std::string generalText(double value);
 
 // "##0.00": the decimal value of the text rounded to two decimals, halves
 // away from zero ("40.125" gives "40.13"); a negative value keeps its sign
-// ("-0.004" gives "-0.00"). An empty text stays empty, and so does any text
+// unless it rounds to zero ("-0.004" gives "0.00"). An empty text stays empty, and so does any text
 // that is not a number. A number beyond the double range (and an infinity or
 // NaN given as a double) gives an empty text: there is no value to show.
 std::string formatFixed2(std::string_view decimalText);

@@ -39,6 +39,8 @@ SolveOverflow findSolveOverflow(const SolveInput& in) {
         if (!std::isfinite(rf)) return SolveOverflow::Span;
         if (in.trackingLO && !std::isfinite(trackingLO(in, rf))) return SolveOverflow::TrackingLO;
     }
+    if (!std::isfinite(toSingle(double(in.ifStop) - double(in.ifStart))))
+        return SolveOverflow::DisplayBand;
     return SolveOverflow::None;
 }
 

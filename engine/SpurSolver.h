@@ -29,9 +29,10 @@ struct SolveInput {
 void solveSpurMatrix(const SolveInput& in, WorkingState& state, SpurMatrix& matrix);
 
 // Which part of a design would leave the single range in a solve: the
-// span (the step size or an RF step) or a tracking LO frequency. A solve of
-// a design that fits stores only finite frequencies and step sizes.
-enum class SolveOverflow { None, Span, TrackingLO };
+// span (the step size or an RF step), a tracking LO frequency or the width of
+// the display band. A solve of a design that fits stores only finite
+// frequencies and step sizes, and its display band maps to finite x.
+enum class SolveOverflow { None, Span, TrackingLO, DisplayBand };
 SolveOverflow findSolveOverflow(const SolveInput& in);
 // Works out step s again from its stored RFFreq(s) and the LO frequency lo,
 // for orders 0..mMax x 0..nMax, with the arithmetic of the solve.

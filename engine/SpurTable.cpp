@@ -6,6 +6,12 @@
 
 namespace kestrel {
 
+bool exportedProduct(int m, int n, ProductFamily family) {
+    if (m == 0 && n == 0) return false;
+    // LO or RF harmonics alone: the sum and the difference are one product.
+    return family == ProductFamily::Sum || (m != 0 && n != 0);
+}
+
 std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingState& state,
                                         const LastSolve& solve, const PairLevels* levels,
                                         std::optional<MarkerPair> markers) {
@@ -21,6 +27,7 @@ std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingS
         for (int m = 0; m <= mMax; ++m)
             for (int n = 0; n <= nMax; ++n)
                 for (ProductFamily family : {ProductFamily::Sum, ProductFamily::Difference}) {
+                    if (!exportedProduct(m, n, family)) continue;
                     SpurTableRow row;
                     row.step = s;
                     row.rf = rf;
@@ -34,7 +41,9 @@ std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingS
                         const auto [low, high] = std::minmax(markers->marker1, markers->marker2);
                         row.betweenMarkers = low <= row.frequency && row.frequency <= high;
                     }
-                    row.level = pairLevel(levels, m, n);
+                    // The wanted output is the reference itself.
+                    row.level = m == 1 && n == 1 && levels ? std::optional<double>(0)
+                                                           : pairLevel(levels, m, n);
                     rows.push_back(row);
                 }
     }

@@ -26,9 +26,15 @@ struct MarkerPair {
     float marker2 = 0;
 };
 
+// Whether the table has a row for the product: not (0, 0), which is no
+// product, and the harmonics of LO or RF alone (m x 0, 0 x n) once, as the
+// sum, as the analyzer and the chart draw them.
+bool exportedProduct(int m, int n, ProductFamily family);
+
 // One row per solved step, pair (m, n) up to the solved orders and family
-// (sum first), in that nesting. Between the markers counts both ends, in
-// whichever order the markers stand.
+// (sum first), in that nesting, for the exported products. Between the
+// markers counts both ends, in whichever order the markers stand. The wanted
+// 1 x 1 has level 0 dBc when there is a level table.
 std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingState& state,
                                         const LastSolve& solve, const PairLevels* levels,
                                         std::optional<MarkerPair> markers);

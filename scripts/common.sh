@@ -1,7 +1,8 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 set -euo pipefail
 
-KESTREL_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation
+# dpkg-dev: dpkg-shlibdeps computes the Debian package's dependencies.
+KESTREL_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation dpkg-dev
                   libgtest-dev libgmock-dev libbenchmark-dev)
 # Only ./fuzz.sh needs these: clang with libFuzzer and its sanitizer runtimes.
 KESTREL_FUZZ_PACKAGES=(clang libclang-rt-dev)
@@ -37,7 +38,8 @@ ensure_packages() {
     "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends $missing
 }
 
-# build_project [folder [cmake options...]]: configures once, then builds.
+# build_project [folder [cmake options...]]: configures once, then builds
+# KESTREL_BUILD_TARGETS (every target when unset).
 build_project() {
     local root build_dir
     root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -46,6 +48,7 @@ build_project() {
     if [ ! -f "$build_dir/CMakeCache.txt" ]; then
         cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    # shellcheck disable=SC2086
+    cmake --build "$build_dir" --parallel "$(nproc)" ${KESTREL_BUILD_TARGETS:+--target $KESTREL_BUILD_TARGETS}
     KESTREL_BUILD_DIR="$build_dir"
 }

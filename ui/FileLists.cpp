@@ -1,6 +1,7 @@
 #include "ui/FileLists.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -84,13 +85,17 @@ void FileLists::eraseSelected() {
 }
 
 void FileLists::onDoubleClick(QListWidget* list, std::function<void()> handler) {
-    doubleClicks_.insert(list->viewport(), std::move(handler));
+    doubleClicks_.insert(list->viewport(), handler);
     list->viewport()->installEventFilter(this);
+    doubleClicks_.insert(list, std::move(handler)); // the keys come to the list itself
+    list->installEventFilter(this);
 }
 
 bool FileLists::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const auto key = [event] { return static_cast<QKeyEvent*>(event)->key(); };
+    if ((event->type() == QEvent::MouseButtonDblClick &&
+         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) ||
+        (event->type() == QEvent::KeyPress && (key() == Qt::Key_Return || key() == Qt::Key_Enter))) {
         const auto it = doubleClicks_.constFind(watched);
         if (it != doubleClicks_.constEnd()) {
             const std::function<void()> handler = it.value();

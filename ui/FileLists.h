@@ -28,7 +28,8 @@ public:
     void loadSelected();
     void eraseSelected();
 
-    // A double-click anywhere in the list, on a name or not, runs `handler`.
+    // A double-click anywhere in the list, on a name or not, runs `handler`;
+    // so do Enter and Return on the list.
     void onDoubleClick(QListWidget* list, std::function<void()> handler);
 
     static void reread(QListWidget* list);

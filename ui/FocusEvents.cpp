@@ -81,8 +81,11 @@ bool FocusEvents::eventFilter(QObject* watched, QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // A hidden control, or one of a closed window, loses the focus
         // without the user leaving it.
-        if (isUserFocusChange(reason) && static_cast<QWidget*>(watched)->isVisible()) {
-            const bool leaving = type == QEvent::FocusOut;
+        const bool leaving = type == QEvent::FocusOut;
+        // Opening a drop-down list moves the focus into its popup (first with
+        // the popup reason, then with "other"): the field is still in use.
+        const bool intoPopup = leaving && QApplication::activePopupWidget();
+        if (isUserFocusChange(reason) && !intoPopup && static_cast<QWidget*>(watched)->isVisible()) {
             run(leaving ? lost_ : got_, watched, leaving, reason);
         }
     }

@@ -33,6 +33,9 @@ bool FormPrinter::print(QWidget* client, QWidget* owner) const {
         const QImage image = client->grab().toImage();
         std::unique_ptr<QPrinter> printer = factory_ ? factory_() : nullptr;
         if (!printer || image.isNull()) return false;
+        // Asked for: a queue that says nothing of colour would print grey,
+        // and the legend would be lost.
+        printer->setColorMode(QPrinter::Color);
         QPainter painter;
         if (!painter.begin(printer.get())) return false;
         const QRect page = painter.viewport();

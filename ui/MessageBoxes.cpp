@@ -19,6 +19,8 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
     ++boxesShown;
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+    // Qt finds no Escape answer among Ok and Help: Escape is Ok (quick help).
+    if (buttons == (QMessageBox::Ok | QMessageBox::Help)) box.setEscapeButton(QMessageBox::Ok);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

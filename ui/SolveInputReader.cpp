@@ -70,6 +70,7 @@ std::optional<SolveInput> SolveInputReader::read() const {
     case SolveOverflow::None: return in;
     case SolveOverflow::Span: refuse(control<QLineEdit>("txtRFStop")); break;
     case SolveOverflow::TrackingLO: refuse(txtLoOffset); break;
+    case SolveOverflow::DisplayBand: refuse(control<QLineEdit>("txtIFStop")); break;
     }
     return std::nullopt;
 }

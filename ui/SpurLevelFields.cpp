@@ -40,6 +40,17 @@ void SpurLevelFields::focusBack(QWidget* field) {
     focus_.setSuppressed(false);
 }
 
+QWidget* SpurLevelFields::field(LevelInput input) const {
+    switch (input) {
+    case LevelInput::LOPower: return loPower_;
+    case LevelInput::RFPower: return rfPower_;
+    case LevelInput::ConvLoss: return mixer_.txtConversionLoss();
+    case LevelInput::RFIsolation: return mixer_.txtRFIsolation();
+    case LevelInput::LOIsolation: return mixer_.txtLOIsolation();
+    }
+    return loPower_;
+}
+
 QWidget* SpurLevelFields::refuse(QWidget* field) {
     showNumericCheck(window_);
     focusBack(field);
@@ -73,10 +84,16 @@ std::optional<LevelInputs> SpurLevelFields::readInputs(QLineEdit* left, QWidget*
     return in;
 }
 
-PairLevels SpurLevelFields::evaluate(const LevelInputs& in) const {
+const LevelModel& SpurLevelFields::model() const {
     static const BuiltInLevelModel builtIn;
     const LevelModel* model = model_ ? model_() : nullptr;
-    return (model ? *model : builtIn).evaluate(in);
+    return model ? *model : builtIn;
+}
+
+QWidget* SpurLevelFields::overflowField(const LevelInputs& in, QLineEdit* left) const {
+    const auto fault =
+        findLevelOverflow(model(), in, left == loPower_ ? LevelInput::LOPower : LevelInput::RFPower);
+    return fault ? field(*fault) : left;
 }
 
 void SpurLevelFields::apply(const LevelInputs& in, const PairLevels& levels) {
@@ -90,9 +107,10 @@ QWidget* SpurLevelFields::leave(QLineEdit* left) {
     QWidget* fault = nullptr;
     const std::optional<LevelInputs> in = readInputs(left, fault);
     if (!in) return refuse(fault);
-    const PairLevels levels = evaluate(*in);
-    // Absurd inputs give lines no single can hold: refused like a non-number.
-    if (!fitsSingle(levels)) return refuse(left);
+    const PairLevels levels = model().evaluate(*in);
+    // Absurd inputs give lines no single can hold: refused like a non-number,
+    // with the focus in the input at fault, which need not be the one left.
+    if (!fitsSingle(levels)) return refuse(overflowField(*in, left));
 
     if (in->loPower - in->rfPower < kDriveMargin) warn(window_, "RF Power within 5dB of LO Power");
     if (left == loPower_ && in->loPower < 0) warn(window_, "LO Power < 0 dBm");
@@ -104,7 +122,7 @@ bool SpurLevelFields::reevaluate() {
     QWidget* fault = nullptr;
     const std::optional<LevelInputs> in = readInputs(rfPower_, fault);
     if (!in) return false;
-    const PairLevels levels = evaluate(*in);
+    const PairLevels levels = model().evaluate(*in);
     if (!fitsSingle(levels)) return false;
     apply(*in, levels);
     return true;
@@ -117,9 +135,9 @@ std::optional<PairLevels> SpurLevelFields::checkedLevels() {
         refuse(fault);
         return std::nullopt;
     }
-    const PairLevels levels = evaluate(*in);
+    const PairLevels levels = model().evaluate(*in);
     if (!fitsSingle(levels)) {
-        refuse(rfPower_);
+        refuse(overflowField(*in, rfPower_));
         return std::nullopt;
     }
     return levels;

@@ -64,9 +64,12 @@ public:
 private:
     QWidget* leave(QLineEdit* left);
     std::optional<LevelInputs> readInputs(QLineEdit* left, QWidget*& fault) const;
-    PairLevels evaluate(const LevelInputs& in) const;
+    const LevelModel& model() const;
+    // The field to send the user to when the levels of `in` overflow.
+    QWidget* overflowField(const LevelInputs& in, QLineEdit* left) const;
     void apply(const LevelInputs& in, const PairLevels& levels);
     QWidget* refuse(QWidget* field);
+    QWidget* field(LevelInput input) const;
 
     QWidget* window_;
     QLineEdit* loPower_;

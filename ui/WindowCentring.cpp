@@ -4,27 +4,24 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace kestrel::ui {
 namespace {
 
-// Outer size last centred for; a window that learns its frame later gets a
-// second placement.
+// Outer size and position last centred for. A window that learns its frame
+// later gets a second placement; one that the window system shows elsewhere
+// than asked (a hidden window's move can miss by its frame) is put back, a
+// few times at most, until it has been where it belongs or activated: from
+// then on where it sits is the user's business.
 class FrameWatch : public QObject {
 public:
     explicit FrameWatch(QWidget* window) : QObject(window), window_(window) {
         window->installEventFilter(this);
     }
     void centre() {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (!screen) return;
-        const QRect s = screen->geometry();
-        used_ = window_->frameGeometry().size();
-        // Top first, then left, both from the outer size.
-        const int top = s.y() + (s.height() - used_.height()) / 2;
-        const int left = s.x() + (s.width() - used_.width()) / 2;
-        window_->move(left, top);
-        armed_ = true;
+        corrections_ = 0;
+        place();
     }
 
 protected:
@@ -33,9 +30,7 @@ protected:
         case QEvent::Show:
         case QEvent::Move:
         case QEvent::Resize:
-        case QEvent::WindowActivate:
-            if (armed_ && window_->isVisible() && window_->frameGeometry().size() != used_) centre();
-            break;
+        case QEvent::WindowActivate: settle(event->type() == QEvent::WindowActivate); break;
         case QEvent::Hide: armed_ = false; break;
         default: break;
         }
@@ -43,8 +38,48 @@ protected:
     }
 
 private:
+    static constexpr int kCorrections = 3;
+
+    void settle(bool activated) {
+        if (!armed_ || !window_->isVisible()) return;
+        // Shown again, the window passes through a 1 x 1 frame at 0, 0
+        // before its real one is known: nothing to place by.
+        const QSize frame = window_->frameGeometry().size();
+        if (frame.width() < window_->width() || frame.height() < window_->height()) return;
+        if (frame != used_) {
+            place();
+        } else if (window_->frameGeometry().topLeft() != wanted_ && corrections_ < kCorrections) {
+            ++corrections_;
+            place();
+        }
+        // Where it belongs: later moves are not ours to undo.
+        if (activated || window_->frameGeometry() == QRect(wanted_, used_)) corrections_ = kCorrections;
+    }
+
+    void place() {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) return;
+        const QRect s = screen->geometry();
+        const QRect free = screen->availableGeometry(); // without the desktop's panels
+        used_ = window_->frameGeometry().size().expandedTo(window_->size());
+        // Top first, then left, both from the outer size; kept inside the
+        // free area where it fits, and its title bar and menu always.
+        const auto within = [](int centred, int freeStart, int freeLength, int length) {
+            return std::max(std::min(centred, freeStart + freeLength - length), freeStart);
+        };
+        const int top = within(s.y() + (s.height() - used_.height()) / 2, free.y(), free.height(),
+                               used_.height());
+        const int left = within(s.x() + (s.width() - used_.width()) / 2, free.x(), free.width(),
+                                used_.width());
+        wanted_ = QPoint(left, top);
+        window_->move(wanted_);
+        armed_ = true;
+    }
+
     QWidget* window_;
     QSize used_;
+    QPoint wanted_;
+    int corrections_ = 0;
     bool armed_ = false;
 };
 

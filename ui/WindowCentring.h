@@ -9,8 +9,9 @@ namespace kestrel::ui {
 
 // Centres `window` now with the outer size known so far, and again as soon
 // as a different outer size turns up (the frame arriving) until the window
-// is next hidden. On a screen smaller than the window the position is
-// negative, as computed.
+// is next hidden. The window stays within the screen's available area
+// (desktop panels excluded) where it fits; a larger one is placed at that
+// area's top-left corner, so that its title bar and menu stay on screen.
 void centreOnScreen(QWidget* window);
 
 } // namespace kestrel::ui

@@ -17,14 +17,14 @@ constexpr int kClientWidth = 5520; // twips
 constexpr int kClientHeight = 2775;
 
 // The contact lines point to help that exists: the manual, the README and
-// the version of this build.
+// the licence ("Free, No Warranty"), installed with the program.
 constexpr std::array kLayout = std::to_array<ControlSpec>({
     {"lblTitle", "", K::Label, 240, 240, 5070, 240, "Mixer Spurious Analysis - Kestrel II Developers"},
     {"lblProduct", "", K::Label, 1080, 840, 3315, 240, "Kestrel II 3.2 - Free, No Warranty"},
     {"lblContact", "", K::Label, 480, 1320, 2295, 255, "Help and information:"},
     {"lblContactLine(0)", "", K::Label, 1800, 1920, 1500, 195, "Manual: press F1"},
     {"lblContactLine(1)", "", K::Label, 1800, 2160, 1965, 195, "Getting started: README"},
-    {"lblContactLine(2)", "", K::Label, 1800, 2400, 1950, 195, "Version 3.2"},
+    {"lblContactLine(2)", "", K::Label, 1800, 2400, 1950, 195, "GPL 3 or later: LICENSE"},
 });
 
 // The separator under the title, solid, 3 pixels wide.

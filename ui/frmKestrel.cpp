@@ -19,6 +19,7 @@
 #include "display/StepDriver.h"
 #include "display/SweepDriver.h"
 #include "ui/Banner.h"
+#include "ui/ButtonKeys.h"
 #include "ui/DesignFiles.h"
 #include "ui/DesignSettings.h"
 #include "ui/FileLists.h"
@@ -66,7 +67,7 @@ constexpr std::array<MenuSpec, 18> kMenus = {{
     {"mnuKHz", "&KHz", "mnuFreqUnits", false},
     {"mnuMixer", "&Mixer Parameters", "mnuOptions", false},
     {"mnuSpurTable", "Mixer Spur &Table...", "mnuOptions", false},
-    {"mnuSpurFree", "Spur-&Free Bands...", "mnuOptions", false},
+    {"mnuSpurFree", "Spur-Free &Bands...", "mnuOptions", false},
     {"mnuSpurChart", "Spur &Chart...", "mnuOptions", false},
     {"mnuIfPlanner", "&IF Planner...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
@@ -138,6 +139,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     // After start-up, which fills the lists: only later changes invalidate.
     inputs_ = new ui::InputFields(this, controls_, *focus_, state_, [this] { setReplayEnabled(false); });
     wireSpurTools();
+    ui::pressButtonsOnEnter(this);
 }
 
 frmKestrel::~frmKestrel() {
@@ -181,10 +183,11 @@ void frmKestrel::buildMenus() {
 void frmKestrel::Form_Load() {
     helpFile_ = QStringLiteral("KESTRELII.HLP");
 
-    // Centred as computed, even where that is off-screen.
+    // Centred, with the title bar and menu on screen however small it is.
     ui::centreOnScreen(this);
 
     mixer_ = std::make_unique<frmMixer>();
+    mixer_->stayAbove(this);
     state_.ConvLoss = toSingleStrict(text(mixer_->txtConversionLoss())).value_or(0);
     state_.LOIsolation = toSingleStrict(text(mixer_->txtLOIsolation())).value_or(0);
     levels_ = std::make_unique<ui::SpurLevelFields>(this, control<QLineEdit>("txtLOPower"),

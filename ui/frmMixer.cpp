@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QShortcut>
+#include <QWindow>
 #include <array>
 
 #include "engine/DesignConstants.h"
@@ -56,7 +58,8 @@ constexpr std::array<QuickHelp, 3> kLabelHelp = {{
 
 } // namespace
 
-frmMixer::frmMixer() : LineCanvas(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+// A tool window: the window system keeps it above the window it belongs to.
+frmMixer::frmMixer() : LineCanvas(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmMixer"));
     setWindowTitle(QStringLiteral("Mixer Parameters"));
     const QRect client = kestrel::ui::twipsToPixels(0, 0, kClientWidth, kClientHeight);
@@ -77,12 +80,19 @@ frmMixer::frmMixer() : LineCanvas(nullptr, Qt::Window | Qt::FramelessWindowHint)
         labels_[i]->installEventFilter(this);
     }
 
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::hide);
+
     // Placed once, in the middle of the screen, whether shown or not; it has
     // no frame, so its outer size is its own.
     kestrel::ui::centreOnScreen(this);
 }
 
 void frmMixer::showWindow() {
+    if (owner_ && owner_->windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(owner_->windowHandle());
+    }
     show();
     raise();
     activateWindow();

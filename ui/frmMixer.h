@@ -17,8 +17,13 @@ public:
     QLineEdit* txtRFIsolation() const { return rfIsolation_; }
     QLineEdit* txtLOIsolation() const { return loIsolation_; }
 
-    // `mnuMixer`: shows the one window, modeless, with what was typed so far.
+    // `mnuMixer`: shows the one window, modeless, with what was typed so far,
+    // in front. Escape hides it again.
     void showWindow();
+
+    // Kept above `owner` (the main window), so that a click there cannot
+    // bury it: the window system is told that it belongs to `owner`.
+    void stayAbove(QWidget* owner) { owner_ = owner; }
 
     // Quick help of the three captions.
     void Label_Click(int index);
@@ -31,4 +36,5 @@ private:
     QLineEdit* rfIsolation_ = nullptr;
     QLineEdit* loIsolation_ = nullptr;
     std::array<QWidget*, 3> labels_{};
+    QWidget* owner_ = nullptr;
 };

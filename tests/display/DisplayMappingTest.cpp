@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <cmath>
+#include <utility>
 
 #include "display/DisplayMapping.h"
 
@@ -21,6 +22,21 @@ TEST(FreqToX, SpanEdgesMiddleAndOutside) {
         {-5, -10, 10, 1803.75},
     };
     for (const Row& r : rows) EXPECT_FLOAT_EQ(FreqToX(r.f, r.start, r.stop), r.x) << r.f;
+}
+
+TEST(FreqToX, WorkedOutInDoubleAndRoundedOnce) {
+    // Every product of the start-up design's first steps, over a few spans.
+    int differFromSingleArithmetic = 0;
+    const std::pair<float, float> spans[] = {{30.f, 50.f}, {4500.f, 7500.f}, {-10.f, 10.3f}};
+    for (const auto& [start, stop] : spans)
+        for (int m = 0; m <= 8; ++m)
+            for (int n = 0; n <= 8; ++n) {
+                const float f = float(m * 24.0 + n * 12.9);
+                const double exact = (double(f) - start) / (double(stop) - start) * 7215;
+                EXPECT_EQ(FreqToX(f, start, stop), static_cast<float>(exact)) << f;
+                differFromSingleArithmetic += (f - start) / (stop - start) * 7215.f != float(exact);
+            }
+    EXPECT_GT(differFromSingleArithmetic, 0) << "the cases would not tell the two apart";
 }
 
 TEST(FreqToX, EmptySpanHasNoPosition) {

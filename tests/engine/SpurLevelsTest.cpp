@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/LevelModel.h"
 #include "engine/SpurLevels.h"
 
 using namespace kestrel;
@@ -111,6 +112,37 @@ TEST(SpurLineTop, AbsurdLevelsDoNotFitASingle) {
     EXPECT_FALSE(fitsSingle(evaluate({8, -5, 8, 1e300, 25})));
     EXPECT_FALSE(fitsSingle(evaluate({1e308, -1e308, 8, 25, 25})));
     EXPECT_TRUE(std::isinf(SpurLineTop(-1e37)));
+}
+
+TEST(SpurLevels, OverflowIsTracedToTheInputAtFault) {
+    using I = LevelInput;
+    struct Row {
+        LevelInputs in;
+        I first; // the field just left
+        std::optional<I> fault;
+    };
+    const Row rows[] = {
+        {{8, -5, 8, 25, 25}, I::RFPower, std::nullopt},
+        {{1e38, -5, 8, 25, 25}, I::RFPower, I::LOPower}, // the other power
+        {{1e38, -5, 8, 25, 25}, I::LOPower, I::LOPower},
+        {{8, 1e38, 8, 25, 25}, I::LOPower, I::RFPower},
+        {{8, -5, 1e37f, 25, 25}, I::LOPower, I::ConvLoss},
+        {{8, -5, 8, 1e300, 25}, I::RFPower, I::RFIsolation},
+        {{8, -5, 8, 25, 3e38f}, I::LOPower, I::LOIsolation},
+        {{1e38, -5, 1e37f, 25, 25}, I::RFPower, I::LOPower}, // the first in field order
+        {{1e38, -5, 1e37f, 25, 25}, I::LOPower, I::LOPower},
+        {{1e36, -1.1e36, 8, 25, 25}, I::LOPower, I::RFPower}, // only together: the larger
+    };
+    for (const Row& r : rows) {
+        const auto fault = findLevelOverflow(BuiltInLevelModel{}, r.in, r.first);
+        EXPECT_EQ(fault, r.fault) << r.in.loPower << " " << r.in.rfPower << " " << r.in.convLoss;
+        EXPECT_EQ(fitsSingle(BuiltInLevelModel{}.evaluate(r.in)), !r.fault);
+    }
+    // The mixer's table scales with the RF drive alone.
+    MixerSpurTable table;
+    table.setCell(2, 3, 60);
+    EXPECT_EQ(findLevelOverflow(table, {1e38, -5, 8, 25, 25}, I::LOPower), std::nullopt);
+    EXPECT_EQ(findLevelOverflow(table, {8, 1e38, 8, 25, 25}, I::LOPower), I::RFPower);
 }
 
 } // namespace

@@ -97,4 +97,23 @@ TEST_F(FileListsUi, DoubleClickingANameAsksFirst) {
     EXPECT_FALSE(loadList()->isVisible());
 }
 
+TEST_F(FileListsUi, EnterOnASelectedFileDoesWhatADoubleClickDoes) {
+    field("txtLOFreq")->setText("7");
+    ASSERT_TRUE(save("mine").empty());
+    field("txtLOFreq")->setText("9");
+    for (auto [key, answer, lo] : {std::tuple{Qt::Key_Return, QMessageBox::No, "9"},
+                                   std::tuple{Qt::Key_Enter, QMessageBox::Yes, "7"}}) {
+        menu("mnuLoad");
+        loadList()->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(loadList(), Qt::Key_Down); // the keyboard selects the one file
+        ASSERT_EQ(loadList()->selectedItems().size(), 1);
+        BoxAnswerer boxes(answer);
+        QTest::keyClick(loadList(), key);
+        ASSERT_EQ(boxes.seen().size(), 1u);
+        EXPECT_EQ(boxes.seen()[0].title, "Overwrite Current Design? (Load New File)");
+        EXPECT_EQ(field("txtLOFreq")->text(), lo);
+        EXPECT_FALSE(loadList()->isVisible());
+    }
+}
+
 } // namespace

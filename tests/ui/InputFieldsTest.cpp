@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,6 +65,17 @@ public: // the case tables below drive the fixture through lambdas
     void solveAndExpectArmed() {
         button("cmdCalculate")->click();
         ASSERT_TRUE(replayEnabled());
+    }
+    // Opening the drop-down moves the focus into its popup: that is not
+    // leaving the list, while it is open or after.
+    void openAndCloseSteps() {
+        auto* steps = child<QComboBox>(&w, "cboSteps");
+        QTest::mouseClick(steps, Qt::LeftButton);
+        ASSERT_TRUE(steps->view()->isVisible());
+        EXPECT_TRUE(replayEnabled()) << "while the list is open";
+        QTest::keyClick(steps->view(), Qt::Key_Escape);
+        ASSERT_FALSE(steps->view()->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), steps);
     }
     QString cell(int r, int c) { return child<QTableWidget>(&w, "gridSpurs")->item(r, c)->text(); }
 
@@ -207,11 +219,13 @@ TEST_F(InputFields, ChangesThatTheSolveReadsDisableTheReplayButtons) {
              QTest::keyClick(t.widget("cboLOHar"), Qt::Key_Up);
          }, true},
         {"steps left unchanged", leave("cboSteps"), true},
+        {"steps list opened, closed and left", [=](InputFields& t) { t.openAndCloseSteps(); leave("cboSteps")(t); }, true},
         {"mode box left", leave("chkOffset"), true},
         {"RF quick-fill", [](InputFields& t) { QTest::mouseDClick(t.field("txtRFStart"), Qt::LeftButton); }, true},
 
         {"same LO harmonic again", choose("cboLOHar", "8"), false},
         {"steps chosen, not left", choose("cboSteps", "5"), false},
+        {"steps list opened and closed", [](InputFields& t) { t.openAndCloseSteps(); }, false},
         {"mode box set", [](InputFields& t) { child<QCheckBox>(&t.w, "chkOffset")->setChecked(true); }, false},
         {"marker 1 typed and left", [](InputFields& t) { t.typeInto("txtMarker1", "38"); t.tabAway(); }, false},
         {"marker 2 set", setText("txtMarker2", "41"), false},

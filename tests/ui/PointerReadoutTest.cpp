@@ -64,6 +64,17 @@ TEST_F(Pointer, ReadoutSequences) {
     }
 }
 
+TEST_F(Pointer, ClickedPointReadsZeroWithoutASignAtEveryPixel) {
+    for (int px = 0; px < 481; ++px) { // 481: the right border, no click
+        act('m', px);
+        act('c', px); // relative, the reference is a single
+        act('m', px + 1);
+        act('m', px);
+        ASSERT_EQ(readout(), "0.00<F>") << px;
+        act('c', px);
+    }
+}
+
 TEST_F(Pointer, RealPointerOverTheWindow) {
     showAndActivate(&w);
     QTest::mouseMove(panel(), QPoint(240, 150));

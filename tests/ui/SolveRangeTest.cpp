@@ -23,6 +23,8 @@ struct Design {
     const char *rfStart, *rfStop, *steps;
     const char* offset; // tracking LO when set
     const char* focus;  // the field the refusal points at
+    const char* ifStart = "30";
+    const char* ifStop = "50";
 };
 
 const Design kOverflowing[] = {
@@ -31,6 +33,7 @@ const Design kOverflowing[] = {
     {"tracking LO beyond the range at the last step", "0", "3e38", "10", "1e38",
      "txtLoOffset"},
     {"tracking offset itself beyond the range", "12.5", "16.5", "10", "1e39", "txtLoOffset"},
+    {"display band wider than a single", "12.5", "16.5", "10", nullptr, "txtIFStop", "-3e38", "3e38"},
 };
 
 // Everything a solve writes, to see that a refused one wrote nothing.
@@ -76,6 +79,8 @@ TEST_P(OverflowingSolve, IsRefusedAndChangesNothing) {
     child<QLineEdit>(&w, "txtRFStart")->setText(d.rfStart);
     child<QLineEdit>(&w, "txtRFStop")->setText(d.rfStop);
     child<QComboBox>(&w, "cboSteps")->setCurrentText(d.steps);
+    child<QLineEdit>(&w, "txtIFStart")->setText(d.ifStart);
+    child<QLineEdit>(&w, "txtIFStop")->setText(d.ifStop);
     ASSERT_EQ(child<QComboBox>(&w, "cboSteps")->currentText(), d.steps);
     if (d.offset) {
         child<QCheckBox>(&w, "chkOffset")->setChecked(true);

@@ -114,6 +114,12 @@ TEST_F(Levels, RefusalWritesNothingAndFocusesTheOffendingField) {
         {"txtRFPower", "txtConversionLoss", "x", true},
         {"txtRFPower", "txtRFIsolation", "", true},
         {"txtLOPower", "txtLOIsolation", "1e39", true},
+        // Overflows that another input causes: the focus goes there.
+        {"txtRFPower", "txtLOPower", "1e38", false},
+        {"txtLOPower", "txtRFPower", "1e38", false},
+        {"txtRFPower", "txtConversionLoss", "1e37", true},
+        {"txtLOPower", "txtRFIsolation", "1e300", true},
+        {"txtRFPower", "txtLOIsolation", "3e38", true},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(std::string(c.target) + " = " + c.text);

@@ -55,7 +55,7 @@ TEST_F(SpurToolsUi, MenuItemsBesideTheDescribedOnes) {
                            "mnuExport=&Export Spur Table..."}));
     EXPECT_EQ(menuItems("mnuOptions"),
               (QStringList{"mnuFreqUnits=&Frequency Units", "mnuMixer=&Mixer Parameters",
-                           "mnuSpurTable=Mixer Spur &Table...", "mnuSpurFree=Spur-&Free Bands...",
+                           "mnuSpurTable=Mixer Spur &Table...", "mnuSpurFree=Spur-Free &Bands...",
                            "mnuSpurChart=Spur &Chart...", "mnuIfPlanner=&IF Planner..."}));
 }
 
@@ -140,8 +140,9 @@ TEST_F(SpurToolsUi, ExportWritesTheTableOfTheLastSolve) {
     const QByteArray csv = exportTable();
     EXPECT_EQ(suggestions, QStringList{"spurs.csv"});
     const QList<QByteArray> rows = csv.split('\n');
-    // 11 steps, 9 x 9 pairs, two families, the header and the final line end.
-    ASSERT_EQ(rows.size(), 1 + 11 * 81 * 2 + 1);
+    // 11 steps of 8 x 8 pairs in two families and 16 single harmonics, the
+    // header and the final line end.
+    ASSERT_EQ(rows.size(), 1 + 11 * (64 * 2 + 16) + 1);
     EXPECT_TRUE(rows[0].startsWith("step,"));
     // Markers 37 and 40 from the fields: step 0's 3 RF sum is 37.5.
     EXPECT_TRUE(csv.contains(",0,3,sum,0 LO + 3 RF,37.5,yes,yes,")) << csv.left(400).constData();
