@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kTopDbc = 10;
 constexpr double kBottomDbc = -120;
-constexpr int kLeft = 44, kRight = 12, kTop = 10, kBottom = 34;
+constexpr int kMarginLeft = 44, kMarginRight = 12, kMarginTop = 10, kMarginBottom = 34;
 
 } // namespace
 
@@ -34,7 +34,8 @@ void PlanChart::clear() { setData({}); }
 
 void PlanChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QRectF plot(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom);
+    const QRectF plot(kMarginLeft, kMarginTop, width() - kMarginLeft - kMarginRight,
+                      height() - kMarginTop - kMarginBottom);
     p.setPen(QColor(96, 96, 96));
     p.drawRect(plot);
     const auto yOf = [&](double dbc) {
@@ -48,7 +49,7 @@ void PlanChart::paintEvent(QPaintEvent*) {
         p.setPen(QColor(224, 224, 224));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.setPen(Qt::black);
-        p.drawText(QRectF(0, y - 8, kLeft - 4, 16), Qt::AlignRight | Qt::AlignVCenter, QString::number(dbc));
+        p.drawText(QRectF(0, y - 8, kMarginLeft - 4, 16), Qt::AlignRight | Qt::AlignVCenter, QString::number(dbc));
     }
     if (data_.points.empty()) return;
 

@@ -4,11 +4,9 @@
 #include <QWidget>
 
 #include "ui/MessageBoxes.h"
+#include "ui/QtText.h"
 
 namespace kestrel::ui {
-namespace {
-QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-} // namespace
 
 QuickHelp::QuickHelp(QObject* parent) : QObject(parent) {}
 

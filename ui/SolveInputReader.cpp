@@ -6,11 +6,11 @@
 
 #include "engine/NumberText.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtText.h"
 
 namespace kestrel::ui {
 namespace {
 
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
 
 } // namespace
 

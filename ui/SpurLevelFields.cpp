@@ -7,6 +7,7 @@
 #include "engine/LevelModel.h"
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtText.h"
 #include "ui/frmMixer.h"
 
 namespace kestrel::ui {
@@ -14,7 +15,6 @@ namespace {
 
 constexpr double kDriveMargin = 5; // dB of LO drive above RF drive
 
-std::string text(const QLineEdit* field) { return field->text().toStdString(); }
 
 void warn(QWidget* parent, const char* message) {
     showMessage(parent, QLatin1String(message), QStringLiteral("Warning Only"),

@@ -25,6 +25,7 @@
 #include "ui/FileLists.h"
 #include "ui/FormPrinter.h"
 #include "ui/HelpViewer.h"
+#include "ui/QtText.h"
 #include "ui/WindowCentring.h"
 #include "ui/FocusEvents.h"
 #include "ui/InputFields.h"
@@ -40,6 +41,8 @@
 #include "ui/planning/frmSpurTable.h"
 
 using namespace kestrel;
+using kestrel::ui::qstr;
+using kestrel::ui::text;
 
 namespace {
 
@@ -74,8 +77,6 @@ constexpr std::array<MenuSpec, 18> kMenus = {{
     {"mnuKstHelp", "&Help", nullptr, false},
 }};
 
-QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
 
 } // namespace
 

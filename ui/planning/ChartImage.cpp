@@ -14,14 +14,14 @@
 namespace kestrel::ui {
 namespace {
 
-QString chooseWithDialog(QWidget* parent, const QString& suggested) {
+QString chooseImageFile(QWidget* parent, const QString& suggested) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Chart Image"), suggested,
                                         QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
 }
 
 } // namespace
 
-ChartImage::ChartImage(QWidget* parent) : parent_(parent), choose_(chooseWithDialog) {}
+ChartImage::ChartImage(QWidget* parent) : parent_(parent), choose_(chooseImageFile) {}
 
 QString ChartImage::suggestedName(const QString& designFileName) {
     const QString base = QFileInfo(designFileName).completeBaseName();

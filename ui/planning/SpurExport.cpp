@@ -11,14 +11,14 @@
 namespace kestrel::ui {
 namespace {
 
-QString chooseWithDialog(QWidget* parent, const QString& suggested) {
+QString chooseCsvFile(QWidget* parent, const QString& suggested) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Export Spur Table"), suggested,
                                         QStringLiteral("CSV files (*.csv);;All files (*)"));
 }
 
 } // namespace
 
-SpurExport::SpurExport(QWidget* parent) : parent_(parent), choose_(chooseWithDialog) {}
+SpurExport::SpurExport(QWidget* parent) : parent_(parent), choose_(chooseCsvFile) {}
 
 QString SpurExport::suggestedName(const QString& designFileName) {
     const QString base = QFileInfo(designFileName).completeBaseName();

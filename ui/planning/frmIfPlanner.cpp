@@ -22,16 +22,18 @@
 #include "files/SpurTableCsv.h"
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtText.h"
 #include "ui/QuickHelp.h"
 #include "ui/planning/NamedControl.h"
 #include "ui/WindowCentring.h"
 #include "ui/planning/SpurExport.h"
 
 using namespace kestrel;
+using kestrel::ui::qstr;
 
 namespace {
 
-const QString kTitle = QStringLiteral("IF Planner");
+const QString kPlannerTitle = QStringLiteral("IF Planner");
 // A tracking LO's wanted difference has no width; without a guard the
 // display band gets this share of the output on each side.
 constexpr double kNoWidthMargin = 0.01;
@@ -48,7 +50,6 @@ constexpr std::array kQuickHelp = std::to_array<ui::QuickHelpEntry>({
                          "products without a level always count.", ""},
 });
 
-QString qstr(const std::string& s) { return QString::fromStdString(s); }
 QString shortQ(double v) { return qstr(shortText(toSingle(v))); }
 
 QString levelText(const PlanProduct& p) {
@@ -64,7 +65,7 @@ frmIfPlanner::frmIfPlanner(PlannerLink link, const QString& threshold)
                                               QStringLiteral("CSV files (*.csv);;All files (*)"));
       }) {
     setObjectName(QStringLiteral("frmIfPlanner"));
-    setWindowTitle(kTitle);
+    setWindowTitle(kPlannerTitle);
     build();
     txtPlanThreshold_->setText(threshold);
     for (QLineEdit* f : {txtPlanFrom_, txtPlanTo_, txtPlanGuard_, txtPlanThreshold_}) {
@@ -281,7 +282,7 @@ void frmIfPlanner::cmdPlanApply_Click() {
 
 void frmIfPlanner::cmdPlanExport_Click() {
     if (!result_) {
-        ui::showMessage(this, QStringLiteral("Scan first."), kTitle, QMessageBox::Information);
+        ui::showMessage(this, QStringLiteral("Scan first."), kPlannerTitle, QMessageBox::Information);
         return;
     }
     const QString path = choose_(this);
@@ -295,5 +296,5 @@ void frmIfPlanner::cmdPlanExport_Click() {
         text += csv::record({generalText(c.value), c.valid ? "yes" : "no", c.clean ? "yes" : "no",
                              worst, product});
     }
-    ui::SpurExport::writeOrTell(this, path, text, QStringLiteral("The plan"), kTitle);
+    ui::SpurExport::writeOrTell(this, path, text, QStringLiteral("The plan"), kPlannerTitle);
 }

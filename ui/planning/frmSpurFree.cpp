@@ -14,15 +14,16 @@
 #include "engine/NumberText.h"
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtText.h"
 
 using namespace kestrel;
+using kestrel::ui::qstr;
 
 namespace {
 
 // Highest total order offered: LO x10 plus RF x8.
 constexpr int kHighestOrder = 18;
 
-QString qstr(const std::string& s) { return QString::fromStdString(s); }
 
 QString levelText(const std::optional<double>& level) {
     if (!level) return QStringLiteral("no level");

@@ -20,11 +20,13 @@
 #include "files/MixerTableCsv.h"
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtText.h"
 #include "ui/planning/NamedControl.h"
 #include "ui/planning/SpurExport.h"
 #include "ui/WindowCentring.h"
 
 using namespace kestrel;
+using kestrel::ui::qstr;
 
 namespace {
 
@@ -36,12 +38,11 @@ constexpr int kColumnWidth = 46;
 constexpr qint64 kLargestImport = 1 << 20;
 constexpr double kLODriveTolerance = 3; // dB
 
-const QString kTitle = QStringLiteral("Mixer Spur Table");
+const QString kTableTitle = QStringLiteral("Mixer Spur Table");
 
-QString qstr(const std::string& s) { return QString::fromStdString(s); }
 QString number(double v) { return qstr(generalText(v)); }
 
-QString chooseWithDialog(QWidget* parent, bool forSaving) {
+QString chooseTableFile(QWidget* parent, bool forSaving) {
     const QString filter = QStringLiteral("CSV files (*.csv);;All files (*)");
     return forSaving ? QFileDialog::getSaveFileName(parent, QStringLiteral("Export Mixer Spur Table"),
                                                     QStringLiteral("mixer-spurs.csv"), filter)
@@ -55,9 +56,9 @@ bool editable(int m, int n) { return isTablePair(m, n); }
 
 frmSpurTable::frmSpurTable(Inputs inputs, std::function<void()> evaluate)
     : QWidget(nullptr, Qt::Window), inputs_(std::move(inputs)), evaluate_(std::move(evaluate)),
-      choose_(chooseWithDialog) {
+      choose_(chooseTableFile) {
     setObjectName(QStringLiteral("frmSpurTable"));
-    setWindowTitle(kTitle);
+    setWindowTitle(kTableTitle);
 
     using ui::namedControl;
     gridIMT_ = namedControl<QTableWidget>(this, "gridIMT", kRows, kColumns);
@@ -254,7 +255,7 @@ void frmSpurTable::cmdIMTImport_Click() {
                         QStringLiteral("%1 could not be read: %2")
                             .arg(name, file.isOpen() ? QStringLiteral("it is too large for a spur table")
                                                      : file.errorString()),
-                        kTitle, QMessageBox::Critical);
+                        kTableTitle, QMessageBox::Critical);
         return;
     }
     const QByteArray bytes = file.read(kLargestImport);
@@ -264,14 +265,14 @@ void frmSpurTable::cmdIMTImport_Click() {
                         QStringLiteral("Line %1 of %2 cannot be read: %3. The table was not changed.")
                             .arg(read.badLine)
                             .arg(name, QString::fromStdString(read.why)),
-                        kTitle, QMessageBox::Critical);
+                        kTableTitle, QMessageBox::Critical);
         return;
     }
     MixerSpurTable imported = *read.table;
     if (csv::allPositive(imported) &&
         ui::showMessage(this,
                         QStringLiteral("All values are positive: read them as dB below the wanted output?"),
-                        kTitle, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                        kTableTitle, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Yes) == QMessageBox::Yes)
         imported = csv::negated(imported);
     imported.rfReference = table_.rfReference;
@@ -283,7 +284,7 @@ void frmSpurTable::cmdIMTExport_Click() {
     const QString path = choose_(this, true);
     if (path.isEmpty()) return;
     const std::string text = csv::writeMixerTable(table_);
-    ui::SpurExport::writeOrTell(this, path, text, QStringLiteral("The mixer spur table"), kTitle);
+    ui::SpurExport::writeOrTell(this, path, text, QStringLiteral("The mixer spur table"), kTableTitle);
 }
 
 void frmSpurTable::cmdIMTClear_Click() {
