@@ -4,6 +4,7 @@
 
 #include "display/SpurChart.h"
 #include "engine/SpurSolver.h"
+#include "tests/support/Designs.h"
 
 using namespace kestrel;
 using namespace kestrel::display;
@@ -46,13 +47,7 @@ TEST(ChartGeometry, RangesTicksDistancesAndColours) {
 class ChartHover : public ::testing::Test {
 protected:
     void SetUp() override {
-        SolveInput in;
-        in.rfStart = 12.5;
-        in.rfStop = 16.5;
-        in.numSteps = 10;
-        in.loFreq = 24;
-        in.ifStart = 30;
-        in.ifStop = 50;
+        SolveInput in = reference::initialDesign();
         in.mMax = 2;
         in.nMax = 2;
         solveSpurMatrix(in, state, *matrix);
