@@ -66,7 +66,8 @@ void BM_SpurTableExport(benchmark::State& st) {
     const LastSolve solve{10, 8, false};
     const PairLevels levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
     for (auto _ : st) {
-        const auto rows = spurTableRows(*mx, ws, solve, &levels, MarkerPair{37, 40});
+        const auto rows = spurTableRows(*mx, ws, solve, &levels, MarkerPair{37, 40},
+                                        ProductFamily::Sum);
         benchmark::DoNotOptimize(csv::spurTable(rows, "GHz"));
     }
 }

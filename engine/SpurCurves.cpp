@@ -97,9 +97,9 @@ std::vector<SpurCurve> spurCurves(const SpurMatrix& matrix, const WorkingState& 
             if (m == 0 && n == 0) continue;
             for (ProductFamily family : {ProductFamily::Sum, ProductFamily::Difference}) {
                 if (family == ProductFamily::Difference && (m == 0 || n == 0)) continue;
+                const ProductRole role = productRole(m, n, family, wanted);
                 SpurCurve c{m, n, family, curvePoints(*sweep, m, n, family),
-                            pairLevel(levels, m, n), m == 1 && n == 1 && family == wanted};
-                if (c.wanted) c.level = 0;
+                            productLevel(levels, m, n), role == ProductRole::Wanted, role};
                 curves.push_back(std::move(c));
             }
         }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/SpurProducts.h"
+#include "engine/WantedProduct.h"
 
 namespace kestrel {
 
@@ -53,8 +54,9 @@ struct SpurCurve {
     int n = 0;
     ProductFamily family = ProductFamily::Sum;
     std::vector<CurvePoint> points;
-    std::optional<double> level; // dBc; 0 for the wanted product, none without an estimate
+    std::optional<double> level; // dBc; 0 for both 1x1 products, none without an estimate
     bool wanted = false;
+    ProductRole role = ProductRole::Spur;
 };
 
 // Every pair up to the solved orders except (0, 0): the sum, and the

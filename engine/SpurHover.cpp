@@ -6,6 +6,7 @@
 
 #include "engine/NumberText.h"
 #include "engine/SpurProducts.h"
+#include "engine/WantedProduct.h"
 
 namespace kestrel::hover {
 namespace {
@@ -100,8 +101,11 @@ std::string tooltipText(const std::vector<PlacedLine>& lines, const std::vector<
         else if (stepShown && id->m <= kMaxOrder && id->n <= kMaxOrder)
             text += withUnit(productFrequency(*context.matrix, context.shownStep, id->m, id->n,
                                               family)) + ", ";
-        if (id->m == 1 && id->n == 1)
+        const ProductRole role = productRole(id->m, id->n, family, context.wanted);
+        if (role == ProductRole::Wanted)
             text += "wanted output";
+        else if (role == ProductRole::Image)
+            text += "image, " + generalText(*productLevel(context.levels, 1, 1)) + " dBc";
         else if (context.levels && !context.levels->at(id->m, id->n))
             text += "no level";
         else

@@ -10,6 +10,7 @@
 
 #include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
+#include "engine/SpurProducts.h"
 
 namespace kestrel::hover {
 
@@ -51,10 +52,13 @@ struct HoverContext {
     // The levels the lines were given; a pair without one says so instead
     // of reading its baseline as a level.
     const PairLevels* levels = nullptr;
+    // Which 1x1 product is the wanted output; the other is its image.
+    ProductFamily wanted = ProductFamily::Difference;
 };
 
 // One text line per hit, in the order given: "7 LO + 4 RF: 46.5 GHz, -79 dBc",
-// "1 LO + 1 RF: 36.5 GHz, wanted output", "Marker 1: 37 GHz". Empty when
+// "1 LO + 1 RF: 36.5 GHz, wanted output", "1 LO - 1 RF: 11.5 GHz, image, 0 dBc",
+// "Marker 1: 37 GHz". Empty when
 // there is no hit. The level comes from the line's top; the frequency is the
 // line's own where it has one, else the context's.
 std::string tooltipText(const std::vector<PlacedLine>& lines, const std::vector<std::size_t>& hits,

@@ -1,6 +1,13 @@
 #include "engine/SpurProducts.h"
 
+#include <algorithm>
+
 namespace kestrel {
+
+bool betweenMarkers(float f, const MarkerPair& markers) {
+    const auto [low, high] = std::minmax(markers.marker1, markers.marker2);
+    return low <= f && f <= high;
+}
 
 std::string productName(int m, int n, ProductFamily family) {
     const char* sign = family == ProductFamily::Sum ? " + " : " - ";

@@ -20,6 +20,17 @@ struct LastSolve {
     bool trackingLO = false; // LO locked to RF (TrackLOFreq holds it)
 };
 
+// The two band-edge markers, in whichever order they stand.
+struct MarkerPair {
+    float marker1 = 0;
+    float marker2 = 0;
+};
+
+// Between the markers, both edges included: the comparison in single
+// precision that the grid makes of its band, so that a product the grid
+// shows with markers on the band edges counts as between them.
+bool betweenMarkers(float f, const MarkerPair& markers);
+
 // "7 LO + 4 RF", "3 LO - 2 RF".
 std::string productName(int m, int n, ProductFamily family);
 

@@ -14,7 +14,7 @@ bool exportedProduct(int m, int n, ProductFamily family) {
 
 std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingState& state,
                                         const LastSolve& solve, const PairLevels* levels,
-                                        std::optional<MarkerPair> markers) {
+                                        std::optional<MarkerPair> markers, ProductFamily wanted) {
     const int last = lastSolvedStep(state);
     const int mMax = std::clamp(solve.mMax, -1, kMaxOrder);
     const int nMax = std::clamp(solve.nMax, -1, kMaxOrder);
@@ -37,13 +37,9 @@ std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingS
                     row.family = family;
                     row.frequency = productFrequency(matrix, s, m, n, family);
                     row.inBand = state.IFStart <= row.frequency && row.frequency <= state.IFStop;
-                    if (markers) {
-                        const auto [low, high] = std::minmax(markers->marker1, markers->marker2);
-                        row.betweenMarkers = low <= row.frequency && row.frequency <= high;
-                    }
-                    // The wanted output is the reference itself.
-                    row.level = m == 1 && n == 1 && levels ? std::optional<double>(0)
-                                                           : pairLevel(levels, m, n);
+                    if (markers) row.betweenMarkers = betweenMarkers(row.frequency, *markers);
+                    row.level = productLevel(levels, m, n);
+                    row.role = productRole(m, n, family, wanted);
                     rows.push_back(row);
                 }
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/SpurProducts.h"
+#include "engine/WantedProduct.h"
 
 namespace kestrel {
 
@@ -19,11 +20,7 @@ struct SpurTableRow {
     bool inBand = false;                // IFStart <= f <= IFStop, as the grid tests it
     std::optional<bool> betweenMarkers; // none when a marker is not a number
     std::optional<double> level;        // dBc; none for a pair without an estimate
-};
-
-struct MarkerPair {
-    float marker1 = 0;
-    float marker2 = 0;
+    ProductRole role = ProductRole::Spur;
 };
 
 // Whether the table has a row for the product: not (0, 0), which is no
@@ -33,10 +30,10 @@ bool exportedProduct(int m, int n, ProductFamily family);
 
 // One row per solved step, pair (m, n) up to the solved orders and family
 // (sum first), in that nesting, for the exported products. Between the
-// markers counts both ends, in whichever order the markers stand. The wanted
-// 1 x 1 has level 0 dBc when there is a level table.
+// markers as betweenMarkers decides it. Levels and roles as productLevel and
+// productRole give them for the wanted 1 x 1 product.
 std::vector<SpurTableRow> spurTableRows(const SpurMatrix& matrix, const WorkingState& state,
                                         const LastSolve& solve, const PairLevels* levels,
-                                        std::optional<MarkerPair> markers);
+                                        std::optional<MarkerPair> markers, ProductFamily wanted);
 
 } // namespace kestrel

@@ -58,7 +58,7 @@ std::string spurTable(const std::vector<SpurTableRow>& rows, std::string_view fr
     const std::string unit = " (" + std::string(freqUnit) + ")";
     std::string out = record({"step", "RF frequency" + unit, "LO frequency" + unit, "m", "n",
                               "family", "product", "frequency" + unit, "in band",
-                              "between markers", "level (dBc)"});
+                              "between markers", "level (dBc)", "role"});
     out.reserve(out.size() + rows.size() * 64);
     // Step texts repeat for every pair, level texts for every step.
     CachedText rfText, loText;
@@ -87,6 +87,8 @@ std::string spurTable(const std::vector<SpurTableRow>& rows, std::string_view fr
         if (r.level)
             out += cached ? levelTexts[r.m * kOrderCount + r.n].of(*r.level, &levelText)
                           : levelText(*r.level);
+        out += ',';
+        appendField(out, roleText(r.role, r.m, r.n, r.family));
         out += "\r\n";
     }
     return out;

@@ -99,7 +99,7 @@ TEST(SpurCurves, EveryProductOfTheSolvedOrders) {
         bool wanted;
     };
     const Expected expected[] = {
-        {0, 1, Sum, -17, false}, {1, 0, Sum, -4, false}, {1, 1, Sum, {}, false},
+        {0, 1, Sum, -17, false}, {1, 0, Sum, -4, false}, {1, 1, Sum, 0, false}, // the image
         {1, 1, Diff, 0, true},   {2, 0, Sum, -14, false}, {2, 1, Sum, -35, false},
         {2, 1, Diff, -35, false},
     };
@@ -112,13 +112,14 @@ TEST(SpurCurves, EveryProductOfTheSolvedOrders) {
         EXPECT_EQ(curves[i].level, expected[i].level);
         EXPECT_EQ(curves[i].wanted, expected[i].wanted);
     }
-    // Orders beyond the level table have no level; no levels at all, none.
+    // Orders beyond the level table have no level; no levels at all, none
+    // but the two 1x1 products.
     const Solved high = solve(12.5, 16.5, 10, {}, 10, 8);
     const auto all = spurCurves(*high.matrix, high.state, high.solve, &levels, Sum);
     EXPECT_EQ(all.size(), std::size_t(11 * 9 - 1 + 10 * 8));
     EXPECT_FALSE(all.back().level); // 10x8 difference
     for (const SpurCurve& c : spurCurves(*high.matrix, high.state, high.solve, nullptr, Sum))
-        EXPECT_EQ(c.level.has_value(), c.wanted);
+        EXPECT_EQ(c.level.has_value(), c.m == 1 && c.n == 1);
 }
 
 TEST(SpurCurves, NearestSolvedStep) {
@@ -139,10 +140,11 @@ TEST(SpurCurves, NothingWithoutASolvedStep) {
     s.state.NumSteps = -1;
     EXPECT_FALSE(curveSweep(*s.matrix, s.state, s.solve));
     EXPECT_TRUE(spurCurves(*s.matrix, s.state, s.solve, nullptr, Diff).empty());
-    EXPECT_EQ(defaultWantedProduct(*s.matrix, s.state, s.solve), Diff);
+    EXPECT_EQ(defaultWantedProduct(*s.matrix, s.state, s.solve, MarkerPair{37, 40}), Diff);
     EXPECT_EQ(nearestStep(*s.matrix, s.state, 14), -1);
 }
 
+// Without markers the display band decides.
 TEST(WantedProduct, DefaultIsThe1x1InTheBand) {
     struct Case {
         const char* what;
@@ -157,7 +159,8 @@ TEST(WantedProduct, DefaultIsThe1x1InTheBand) {
         {"edges in either order", 38.5f, 9.5f, 50, 30, Sum},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(defaultWanted(c.sum, c.difference, c.bandStart, c.bandStop), c.expected) << c.what;
+        EXPECT_EQ(defaultWanted(c.sum, c.difference, std::nullopt, c.bandStart, c.bandStop), c.expected)
+            << c.what;
 }
 
 TEST(WantedProduct, DefaultAtTheMiddleStep) {
@@ -175,14 +178,15 @@ TEST(WantedProduct, DefaultAtTheMiddleStep) {
         {"one step", solve(40, 16.5, 0), Diff}, // sum 64, difference 16: neither
     };
     for (const Case& c : cases)
-        EXPECT_EQ(defaultWantedProduct(*c.solved.matrix, c.solved.state, c.solved.solve), c.expected)
+        EXPECT_EQ(defaultWantedProduct(*c.solved.matrix, c.solved.state, c.solved.solve, std::nullopt),
+                  c.expected)
             << c.what;
 
     // RF 4 to 14 in 5 steps, band 30 to 33: step 2 (RF 8) has its sum 32 in
     // band, step 3 (RF 10) neither product.
     Solved odd = solve(4, 14, 5);
     odd.state.IFStop = 33;
-    EXPECT_EQ(defaultWantedProduct(*odd.matrix, odd.state, odd.solve), Sum);
+    EXPECT_EQ(defaultWantedProduct(*odd.matrix, odd.state, odd.solve, std::nullopt), Sum);
 }
 
 } // namespace

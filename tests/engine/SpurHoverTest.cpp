@@ -66,7 +66,8 @@ TEST(SpurHover, TooltipForAPlacedStep) {
     WorkingState state;
     solveSpurMatrix(reference::initialDesign(), state, *matrix);
     const auto lines = overlapping();
-    HoverContext context{matrix.get(), 0, "GHz", 37, 40};
+    // The start-up design wants its sum.
+    HoverContext context{matrix.get(), 0, "GHz", 37, 40, nullptr, ProductFamily::Sum};
     EXPECT_EQ(tooltipText(lines, hitLines(kX, lines), context),
               "1 LO + 1 RF: 36.5 GHz, wanted output\n"
               "3 LO + 2 RF: 97 GHz, -17.78 dBc\n"

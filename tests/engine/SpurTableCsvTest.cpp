@@ -30,8 +30,11 @@ Export solved(const SolveInput& in) {
 const PairLevels kLevels = EvaluateSpurLevels(8, -5, 8, 25, 25);
 const MarkerPair kMarkers{37, 40};
 
-std::string csvOf(const Export& e, std::optional<MarkerPair> markers = kMarkers) {
-    return csv::spurTable(spurTableRows(*e.matrix, e.state, e.solve, &kLevels, markers), "GHz");
+// The start-up design wants its sum: 37.7 at the middle step lies between the markers.
+std::string csvOf(const Export& e, std::optional<MarkerPair> markers = kMarkers,
+                  ProductFamily wanted = ProductFamily::Sum) {
+    return csv::spurTable(spurTableRows(*e.matrix, e.state, e.solve, &kLevels, markers, wanted),
+                          "GHz");
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -57,10 +60,10 @@ TEST(SpurTableCsv, FirstLinesOfTheStartUpDesign) {
     const std::string text = csvOf(solved(reference::initialDesign()));
     const std::string expected =
         "step,RF frequency (GHz),LO frequency (GHz),m,n,family,product,frequency (GHz),"
-        "in band,between markers,level (dBc)\r\n"
-        "0,12.5,24,0,1,sum,0 LO + 1 RF,12.5,no,no,-17\r\n"
-        "0,12.5,24,0,2,sum,0 LO + 2 RF,25,no,no,-63\r\n"
-        "0,12.5,24,0,3,sum,0 LO + 3 RF,37.5,yes,yes,-56\r\n";
+        "in band,between markers,level (dBc),role\r\n"
+        "0,12.5,24,0,1,sum,0 LO + 1 RF,12.5,no,no,-17,0 LO + 1 RF\r\n"
+        "0,12.5,24,0,2,sum,0 LO + 2 RF,25,no,no,-63,0 LO + 2 RF\r\n"
+        "0,12.5,24,0,3,sum,0 LO + 3 RF,37.5,yes,yes,-56,0 LO + 3 RF\r\n";
     EXPECT_EQ(text.substr(0, expected.size()), expected);
 }
 
@@ -72,15 +75,15 @@ TEST(SpurTableCsv, SelectedLinesOfTheStartUpDesign) {
         const char* line;
     };
     const Row rows[] = {
-        {0, 1, 1, 0, "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,no,0"},
-        {0, 1, 1, 1, "0,12.5,24,1,1,difference,1 LO - 1 RF,11.5,no,no,0"},
-        {3, 1, 1, 0, "3,13.7,24,1,1,sum,1 LO + 1 RF,37.7,yes,yes,0"},
-        {10, 1, 1, 0, "10,16.5,24,1,1,sum,1 LO + 1 RF,40.5,yes,no,0"},
-        {0, 1, 0, 0, "0,12.5,24,1,0,sum,1 LO + 0 RF,24,no,no,-4"},
-        {0, 2, 1, 1, "0,12.5,24,2,1,difference,2 LO - 1 RF,35.5,yes,no,-35"},
-        {0, 8, 0, 0, "0,12.5,24,8,0,sum,8 LO + 0 RF,192,no,no,-44"},
-        {10, 6, 8, 1, "10,16.5,24,6,8,difference,6 LO - 8 RF,12,no,no,-126"},
-        {10, 8, 8, 1, "10,16.5,24,8,8,difference,8 LO - 8 RF,60,no,no,"},
+        {0, 1, 1, 0, "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,no,0,wanted output"},
+        {0, 1, 1, 1, "0,12.5,24,1,1,difference,1 LO - 1 RF,11.5,no,no,0,image"},
+        {3, 1, 1, 0, "3,13.7,24,1,1,sum,1 LO + 1 RF,37.7,yes,yes,0,wanted output"},
+        {10, 1, 1, 0, "10,16.5,24,1,1,sum,1 LO + 1 RF,40.5,yes,no,0,wanted output"},
+        {0, 1, 0, 0, "0,12.5,24,1,0,sum,1 LO + 0 RF,24,no,no,-4,1 LO + 0 RF"},
+        {0, 2, 1, 1, "0,12.5,24,2,1,difference,2 LO - 1 RF,35.5,yes,no,-35,2 LO - 1 RF"},
+        {0, 8, 0, 0, "0,12.5,24,8,0,sum,8 LO + 0 RF,192,no,no,-44,8 LO + 0 RF"},
+        {10, 6, 8, 1, "10,16.5,24,6,8,difference,6 LO - 8 RF,12,no,no,-126,6 LO - 8 RF"},
+        {10, 8, 8, 1, "10,16.5,24,8,8,difference,8 LO - 8 RF,60,no,no,,8 LO - 8 RF"},
     };
     for (const Row& r : rows) EXPECT_EQ(all[lineOf(r.s, r.m, r.n, r.f)], r.line);
 }
@@ -97,7 +100,9 @@ TEST(SpurTableCsv, RowCountFollowsTheSolvedStepsAndOrders) {
         in.mMax = c.mMax;
         in.nMax = c.nMax;
         const Export e = solved(in);
-        EXPECT_EQ(spurTableRows(*e.matrix, e.state, e.solve, &kLevels, kMarkers).size(), c.rows)
+        EXPECT_EQ(spurTableRows(*e.matrix, e.state, e.solve, &kLevels, kMarkers, ProductFamily::Sum)
+                      .size(),
+                  c.rows)
             << c.steps << " steps";
         EXPECT_EQ(lines(csvOf(e)).size(), c.rows + 1) << c.steps << " steps";
     }
@@ -109,7 +114,8 @@ TEST(SpurTableCsv, TrackingLOColumn) {
     in.loOffset = [] { return 38.5; };
     Export e = solved(in);
     const auto tracked = lines(csvOf(e));
-    EXPECT_EQ(tracked[lineOf(0, 1, 1, 0)], "0,12.5,51,1,1,sum,1 LO + 1 RF,63.5,no,no,0");
+    EXPECT_EQ(tracked[lineOf(0, 1, 1, 0)],
+              "0,12.5,51,1,1,sum,1 LO + 1 RF,63.5,no,no,0,wanted output");
     EXPECT_EQ(tracked[lineOf(1, 0, 1, 0)].substr(0, 11), "1,12.9,51.4");
     EXPECT_EQ(tracked[lineOf(10, 0, 1, 0)].substr(0, 11), "10,16.5,55,");
 
@@ -123,8 +129,10 @@ TEST(SpurTableCsv, TrackingLOColumn) {
 TEST(SpurTableCsv, MarkersInEitherOrderOrNone) {
     const Export e = solved(reference::initialDesign());
     const std::size_t at = lineOf(0, 1, 1, 0); // 36.5
-    EXPECT_EQ(lines(csvOf(e, MarkerPair{40, 36.5f}))[at], "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,yes,0");
-    EXPECT_EQ(lines(csvOf(e, std::nullopt))[at], "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,,0");
+    EXPECT_EQ(lines(csvOf(e, MarkerPair{40, 36.5f}))[at],
+              "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,yes,0,wanted output");
+    EXPECT_EQ(lines(csvOf(e, std::nullopt))[at],
+              "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,,0,wanted output");
 }
 
 TEST(SpurTableCsv, RecordQuotesOnlyWhatMustBe) {
@@ -145,7 +153,7 @@ TEST(SpurTableCsv, RecordQuotesOnlyWhatMustBe) {
 TEST(SpurTableCsv, UnitInTheHeader) {
     EXPECT_EQ(csv::spurTable({}, "KHz"),
               "step,RF frequency (KHz),LO frequency (KHz),m,n,family,product,frequency (KHz),"
-              "in band,between markers,level (dBc)\r\n");
+              "in band,between markers,level (dBc),role\r\n");
 }
 
 } // namespace
