@@ -106,6 +106,23 @@ void SpectrumDisplay::setSolvedOrders(int mMax, int nMax) {
     nMax_ = nMax;
 }
 
+void SpectrumDisplay::settleAfterSolve() {
+    const bool usable = spanUsable();
+    const auto settle = [&](LineShape& line, bool solved) {
+        if (!line.isVisible()) return;
+        const float f = line.frequency();
+        if (usable && solved && !std::isnan(f))
+            line.placeAt(FreqToX(f));
+        else
+            line.setVisible(false);
+    };
+    for (int i = 0; i < kSpurLineCount; ++i) {
+        const SpurLineId id = kReplayOrder[i];
+        settle(panel_.spurLine(i), id.m <= mMax_ && id.n <= nMax_);
+    }
+    for (int which : {1, 2}) settle(panel_.marker(which), true);
+}
+
 void SpectrumDisplay::placeLine(int replayIndex, float f) {
     LineShape& line = panel_.spurLine(replayIndex);
     const SpurLineId id = kReplayOrder[replayIndex];

@@ -66,6 +66,13 @@ public:
     // from an earlier solve (or never solved) and no product of this design.
     void setSolvedOrders(int mMax, int nMax);
 
+    // Right after a solve, before any step: the lines that an earlier solve
+    // left on the panel move to the x of their frequency on the new span, so
+    // that the pointer read-out and the hover agree about them; those of
+    // pairs beyond the new orders, and every line when the new span is
+    // empty, are hidden.
+    void settleAfterSolve();
+
     // Places the lines of step k in the replay order: the 52 difference lines,
     // then the 68 sum lines.
     void placeDifferenceLines(int k);

@@ -27,10 +27,14 @@ QString number(double value, int decimals) {
     return QString::fromStdString(generalText(std::round(value * scale) / scale));
 }
 
+// The role, then the level where the role does not imply it.
 QString levelText(const ChartCurve& c) {
-    if (c.isWanted()) return QStringLiteral("wanted output");
-    if (!c.curve().level) return QStringLiteral("no level");
-    return number(*c.curve().level, 2) + QStringLiteral(" dBc");
+    const SpurCurve& curve = c.curve();
+    if (curve.role == ProductRole::Wanted) return QStringLiteral("wanted output");
+    const QString level =
+        curve.level ? number(*curve.level, 2) + QStringLiteral(" dBc") : QStringLiteral("no level");
+    if (curve.role == ProductRole::Image) return QStringLiteral("image, ") + level;
+    return level;
 }
 
 // Weakest first, so that the strongest lie on top; the wanted product last.

@@ -72,6 +72,7 @@ void StepDriver::cmdSingleStep_Click() {
     host_.lblWorking2->setText(rf);
     host_.lblWorking2->repaint();
     host_.lblStepPointer->setText(QString::number(k + 1));
+    if (shown_) shown_(k);
 }
 
 void StepDriver::showTrackingLO(int k) {

@@ -2,6 +2,8 @@
 // "+" and "-": one solved step at a time on the analyzer, with the step's
 // tracking LO, its RF input and the grid refilled for that step alone.
 
+#include <functional>
+
 #include "display/ReplayHost.h"
 
 namespace kestrel::display {
@@ -25,12 +27,16 @@ public:
     // it. Nothing happens for a step the last solve did not store.
     void showStep(int k);
 
+    // Told of every step shown, after it is on screen (the spur chart's cursor).
+    void onStepShown(std::function<void(int)> shown) { shown_ = std::move(shown); }
+
 private:
     int pointer() const;
     void showTrackingLO(int k);
     void fillGrid(int k);
 
     ReplayHost host_;
+    std::function<void(int)> shown_;
 };
 
 } // namespace kestrel::display

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "display/SpectrumDisplay.h"
+#include "display/SpurChart.h"
 #include "engine/NumberText.h"
 #include "engine/SpurHover.h"
 #include "engine/WantedProduct.h"
@@ -83,9 +84,24 @@ SpurSolution SpurTools::solution() const {
 
 void SpurTools::solved(const LastSolve& solve) {
     solve_ = solve;
-    finder_->offerDefaultWanted(defaultWantedProduct(matrix_, state_, solve));
+    decideWanted();
     finder_->refresh();
     refreshChart();
+}
+
+void SpurTools::designLoaded() {
+    decideWanted();
+    finder_->refresh();
+    refreshChart();
+}
+
+// From the markers as they stand now, on the last solve's middle step.
+void SpurTools::decideWanted() {
+    if (solve_) finder_->decideAutomatic(defaultWantedProduct(matrix_, state_, *solve_, markers()));
+}
+
+void SpurTools::stepShown(int k) {
+    if (chart_ && k >= 0 && k <= kMaxStepIndex) chart_->chart().setCursorRF(matrix_.RFFreq(k));
 }
 
 void SpurTools::levelsEvaluated(const PairLevels& levels) {
@@ -135,7 +151,9 @@ std::optional<MarkerPair> SpurTools::markers() const {
 }
 
 // Without both markers the between-markers column stays empty.
-void SpurTools::mnuExport_Click() { export_.run(solution(), designFile_(), markers()); }
+void SpurTools::mnuExport_Click() {
+    export_.run(solution(), designFile_(), markers(), finder_->wanted());
+}
 
 void SpurTools::closeWindows() {
     finder_->close();
@@ -162,6 +180,7 @@ QString SpurTools::hoverText(double xTwips) const {
     context.marker1 = display_.marker1Freq();
     context.marker2 = display_.marker2Freq();
     if (levels_) context.levels = &*levels_;
+    context.wanted = finder_->wanted();
     return QString::fromStdString(
         hover::tooltipText(lines, hover::hitLines(xTwips, lines), context));
 }

@@ -50,6 +50,11 @@ public:
     void solved(const LastSolve& solve);
     // After every level table that reached the lines.
     void levelsEvaluated(const PairLevels& levels);
+    // After a design was loaded: the automatic wanted product is decided
+    // afresh from the loaded markers.
+    void designLoaded();
+    // After "+" or "-" showed step k: the chart's cursor goes to its RF.
+    void stepShown(int k);
 
     // "Spur-&Free Bands...": the one finder window, shown and in front.
     void mnuSpurFree_Click();
@@ -79,6 +84,7 @@ protected:
 private:
     void updateShading();
     void refreshChart();
+    void decideWanted();
     std::optional<MarkerPair> markers() const;
 
     QWidget* window_;

@@ -269,6 +269,7 @@ void frmKestrel::cmdCalculate_Click() {
 
     solveSpurMatrix(*in, state_, *matrix_);
     display_->setSolvedOrders(in->mMax, in->nMax);
+    display_->settleAfterSolve();
     lblWorking3_->hide();
     lblWorking4_->hide();
 

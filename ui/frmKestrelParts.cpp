@@ -67,8 +67,11 @@ void frmKestrel::wireDesignFiles() {
         *settings_);
     FileMixer_ = control<QListWidget>("FileMixer");
     FileErase_ = control<QListWidget>("FileErase");
-    fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_,
-                                   [this](const QString& name) { return designFiles_->load(name); });
+    fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_, [this](const QString& name) {
+        const bool loaded = designFiles_->load(name);
+        if (loaded) spurTools_->designLoaded();
+        return loaded;
+    });
     const auto menu = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
     connect(menu("mnuSave"), &QAction::triggered, this, &frmKestrel::mnuSave_Click);
     connect(menu("mnuLoad"), &QAction::triggered, this, &frmKestrel::mnuLoad_Click);
@@ -128,6 +131,7 @@ void frmKestrel::wireSpurTools() {
                                                  [this] { return freqUnit_; },
                                                  [this] { return designFiles_->currentFile(); },
                                                  std::move(step));
+    step_->onStepShown([this](int k) { spurTools_->stepShown(k); });
     spurTable_ = std::make_unique<frmSpurTable>([this] { return levels_->inputs(); },
                                                 [this] { levels_->reevaluate(); });
     levels_->useModel([this] { return spurTable_->activeModel(); });
@@ -165,15 +169,9 @@ void frmKestrel::registerSettings() {
     const auto finderList = [finder](const char* name) {
         return [w = finder(name)] { return qobject_cast<QComboBox*>(w()); };
     };
-    // A loaded wanted product is the design's choice: no solve offers another.
-    const auto wantedList = finderList("cboWanted");
-    s.add({QStringLiteral("cboWanted"), [wantedList] { return std::optional<QString>(wantedList()->currentText()); },
-           [wantedList](const QString& v) { return wantedList()->findText(v, Qt::MatchExactly) >= 0; },
-           [wantedList, tools](const QString& v) {
-               tools->finderWindow().setWanted(wantedList()->findText(v, Qt::MatchExactly) == 1
-                                                   ? ProductFamily::Sum
-                                                   : ProductFamily::Difference);
-           }});
+    // The item text: "Automatic (from the markers)" stays automatic, either
+    // product is the design's explicit choice.
+    s.addList(QStringLiteral("cboWanted"), finderList("cboWanted"));
     s.addNumber(QStringLiteral("txtThreshold"),
                 [w = finder("txtThreshold")] { return qobject_cast<QLineEdit*>(w()); },
                 [tools] { tools->finderWindow().txtThreshold_LostFocus(); });

@@ -159,7 +159,8 @@ TEST(WantedProduct, DefaultIsThe1x1InTheBand) {
         {"edges in either order", 38.5f, 9.5f, 50, 30, Sum},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(defaultWanted(c.sum, c.difference, std::nullopt, c.bandStart, c.bandStop), c.expected)
+        EXPECT_EQ(defaultWanted(c.sum, c.difference, std::nullopt, c.bandStart, c.bandStop),
+                  c.expected)
             << c.what;
 }
 
@@ -178,8 +179,9 @@ TEST(WantedProduct, DefaultAtTheMiddleStep) {
         {"one step", solve(40, 16.5, 0), Diff}, // sum 64, difference 16: neither
     };
     for (const Case& c : cases)
-        EXPECT_EQ(defaultWantedProduct(*c.solved.matrix, c.solved.state, c.solved.solve, std::nullopt),
-                  c.expected)
+        EXPECT_EQ(
+            defaultWantedProduct(*c.solved.matrix, c.solved.state, c.solved.solve, std::nullopt),
+            c.expected)
             << c.what;
 
     // RF 4 to 14 in 5 steps, band 30 to 33: step 2 (RF 8) has its sum 32 in

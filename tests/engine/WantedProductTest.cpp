@@ -68,7 +68,8 @@ TEST(WantedProduct, TheMarkersDecideThenTheBandThenTheDifference) {
     };
     for (const Case& c : cases) {
         const Solved s = solved(c.ifStart, c.ifStop, c.offset);
-        EXPECT_EQ(defaultWantedProduct(*s.matrix, s.state, s.solve, c.markers), c.expected) << c.what;
+        EXPECT_EQ(defaultWantedProduct(*s.matrix, s.state, s.solve, c.markers), c.expected)
+            << c.what;
     }
 }
 
@@ -85,10 +86,10 @@ TEST(WantedProduct, RolesAndTheImageLevelAgreeEverywhere) {
             for (const SpurTableRow& row :
                  spurTableRows(*s.matrix, s.state, s.solve, &levels, std::nullopt, wanted)) {
                 if (row.step != 0) break;
-                const ProductRole expected = row.m == 1 && row.n == 1
-                                                 ? (row.family == wanted ? ProductRole::Wanted
-                                                                         : ProductRole::Image)
-                                                 : ProductRole::Spur;
+                const ProductRole expected =
+                    row.m == 1 && row.n == 1
+                        ? (row.family == wanted ? ProductRole::Wanted : ProductRole::Image)
+                        : ProductRole::Spur;
                 EXPECT_EQ(row.role, expected) << row.m << "x" << row.n;
                 if (row.m == 1 && row.n == 1) {
                     EXPECT_EQ(row.level, 0.0);
@@ -108,8 +109,10 @@ TEST(WantedProduct, RolesAndTheImageLevelAgreeEverywhere) {
             hover::HoverContext context{s.matrix.get(), 0, "GHz", 37, 40, &levels, wanted};
             const std::string imageName = productName(1, 1, image);
             const std::string wantedName = productName(1, 1, wanted);
-            EXPECT_EQ(hover::tooltipText(lines, {0}, context), imageName + ": 20.5 GHz, image, 0 dBc");
-            EXPECT_EQ(hover::tooltipText(lines, {1}, context), wantedName + ": 20.5 GHz, wanted output");
+            EXPECT_EQ(hover::tooltipText(lines, {0}, context),
+                      imageName + ": 20.5 GHz, image, 0 dBc");
+            EXPECT_EQ(hover::tooltipText(lines, {1}, context),
+                      wantedName + ": 20.5 GHz, wanted output");
             EXPECT_EQ(hover::tooltipText(lines, {2}, context), "2 LO - 1 RF: 30.5 GHz, -42 dBc");
         }
     }
@@ -117,8 +120,10 @@ TEST(WantedProduct, RolesAndTheImageLevelAgreeEverywhere) {
         int m, n;
         ProductFamily family;
         const char* text;
-    } const names[] = {{1, 1, Sum, "wanted output"}, {1, 1, Diff, "image"},
-                       {7, 4, Sum, "7 LO + 4 RF"},   {1, 2, Diff, "1 LO - 2 RF"},
+    } const names[] = {{1, 1, Sum, "wanted output"},
+                       {1, 1, Diff, "image"},
+                       {7, 4, Sum, "7 LO + 4 RF"},
+                       {1, 2, Diff, "1 LO - 2 RF"},
                        {2, 1, Sum, "2 LO + 1 RF"}};
     for (const Name& c : names)
         EXPECT_EQ(roleText(productRole(c.m, c.n, c.family, Sum), c.m, c.n, c.family), c.text);
@@ -128,7 +133,8 @@ TEST(WantedProduct, RolesAndTheImageLevelAgreeEverywhere) {
 // between the markers in the export, and nothing else is.
 TEST(WantedProduct, BetweenMarkersAgreesWithTheGridAtTheEdges) {
     const Solved s = solved(30, 50);
-    const MarkerPair edges[] = {{36.5f, 40}, {40, 37.7f}, {35.5f, 48.5f}, {13.7f, 37.7f}, {38.5f, 38.5f}};
+    const MarkerPair edges[] = {
+        {36.5f, 40}, {40, 37.7f}, {35.5f, 48.5f}, {13.7f, 37.7f}, {38.5f, 38.5f}};
     for (const MarkerPair& markers : edges) {
         GridFillInput in;
         in.mMax = 8;
@@ -141,8 +147,9 @@ TEST(WantedProduct, BetweenMarkersAgreesWithTheGridAtTheEdges) {
             for (const SpurTableRow& row : rows) {
                 if (row.step != k) continue;
                 const int cell = GridCells::index(row.m, row.n);
-                const bool shown = row.family == Sum ? grid.ink[cell] == kSumInk
-                                                     : grid.text[cell] == formatFixed2(shortText(row.frequency));
+                const bool shown = row.family == Sum
+                                       ? grid.ink[cell] == kSumInk
+                                       : grid.text[cell] == formatFixed2(shortText(row.frequency));
                 EXPECT_EQ(row.betweenMarkers, shown && !grid.text[cell].empty())
                     << row.m << "x" << row.n << " at step " << k << ", " << markers.marker1;
             }

@@ -52,7 +52,7 @@ TEST_F(SpurChartUi, FollowsSolvesAtLowerOrdersLevelsAndTheWantedProduct) {
     ASSERT_NE(sum11, nullptr);
     EXPECT_TRUE(sum11->property("wanted").toBool()); // the start-up design wants the sum
     EXPECT_EQ(sum11->property("level"), QVariant(0.0));
-    EXPECT_FALSE(curve("Trace1x1")->property("level").isValid());
+    EXPECT_EQ(curve("Trace1x1")->property("level"), QVariant(0.0)); // the image
     EXPECT_EQ(curve("Traces0x2")->property("level").toDouble(), -63);
     const QVariantList points = curve("Trace2x3")->property("points").toList();
     ASSERT_EQ(points.size(), 3); // |48 - 3 RF| folds at 16
@@ -75,7 +75,7 @@ TEST_F(SpurChartUi, FollowsSolvesAtLowerOrdersLevelsAndTheWantedProduct) {
     // The user's choice of the wanted product holds over later solves.
     w_->spurTools().finder()->setWanted(ProductFamily::Difference);
     EXPECT_TRUE(curve("Trace1x1")->property("wanted").toBool());
-    EXPECT_FALSE(curve("Traces1x1")->property("level").isValid());
+    EXPECT_EQ(curve("Traces1x1")->property("level"), QVariant(0.0));
     solve();
     EXPECT_TRUE(curve("Trace1x1")->property("wanted").toBool());
 }
@@ -93,11 +93,13 @@ TEST_F(SpurChartUi, ClickShowsTheNearestStepAsPlusDoes) {
     const auto* sum11 = w_->spectrumDisplay().panel().spurLine({1, 1, true});
     EXPECT_EQ(sum11->x1(), double(w_->spectrumDisplay().FreqToX(38.5f)));
 
-    // "+" and "-" go on from there.
+    // "+" and "-" go on from there, and the cursor with them.
     QTest::mouseClick(get<QPushButton>("cmdSingleStep"), Qt::LeftButton);
     EXPECT_EQ(text("lblRFANA"), "14.9 GHz");
+    EXPECT_EQ(chart().cursorRF(), double(14.9f));
     QTest::mouseClick(get<QPushButton>("cmdSTEPBACK"), Qt::LeftButton);
     EXPECT_EQ(text("lblRFANA"), "14.5 GHz");
+    EXPECT_EQ(chart().cursorRF(), 14.5);
 
     // A stale matrix: only the cursor moves.
     field("txtRFStart")->setText("13");

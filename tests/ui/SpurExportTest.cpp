@@ -52,7 +52,7 @@ protected:
 TEST_F(SpurExportAction, RefusedBeforeTheFirstSolve) {
     answer = dir.filePath("spurs.csv");
     BoxAnswerer boxes;
-    EXPECT_FALSE(action.run({}, {}, std::nullopt));
+    EXPECT_FALSE(action.run({}, {}, std::nullopt, ProductFamily::Difference));
     ASSERT_EQ(boxes.seen().size(), 1u);
     EXPECT_EQ(boxes.seen()[0].text, "Solve the matrix first.");
     EXPECT_EQ(boxes.seen()[0].title, QGuiApplication::applicationDisplayName());
@@ -64,17 +64,19 @@ TEST_F(SpurExportAction, RefusedBeforeTheFirstSolve) {
 TEST_F(SpurExportAction, WritesTheWholeTable) {
     answer = dir.filePath("review.csv");
     const auto solution = solvedDesign();
-    EXPECT_TRUE(action.run(solution, QStringLiteral("MIXER1.kst"), MarkerPair{37, 40}));
+    EXPECT_TRUE(action.run(solution, QStringLiteral("MIXER1.kst"), MarkerPair{37, 40},
+                           ProductFamily::Sum));
     EXPECT_EQ(suggestions, QStringList{"MIXER1.csv"});
     const std::string expected = csv::spurTable(
-        spurTableRows(*matrix, state, *solution.solve, solution.levelTable(), MarkerPair{37, 40}),
+        spurTableRows(*matrix, state, *solution.solve, solution.levelTable(), MarkerPair{37, 40},
+                      ProductFamily::Sum),
         "GHz");
     EXPECT_EQ(contents(answer).toStdString(), expected);
 }
 
 TEST_F(SpurExportAction, CancelWritesNothing) {
     BoxAnswerer boxes;
-    EXPECT_FALSE(action.run(solvedDesign(), {}, std::nullopt));
+    EXPECT_FALSE(action.run(solvedDesign(), {}, std::nullopt, ProductFamily::Difference));
     EXPECT_EQ(suggestions, QStringList{"spurs.csv"});
     EXPECT_TRUE(boxes.seen().empty());
 }
@@ -84,7 +86,7 @@ TEST_F(SpurExportAction, FailureTellsTheReason) {
     answer = dir.filePath("taken");
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken"));
     BoxAnswerer boxes;
-    EXPECT_FALSE(action.run(solvedDesign(), {}, std::nullopt));
+    EXPECT_FALSE(action.run(solvedDesign(), {}, std::nullopt, ProductFamily::Difference));
     ASSERT_EQ(boxes.seen().size(), 1u);
     EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(boxes.seen()[0].text.startsWith("The spur table could not be written to taken:\n"));

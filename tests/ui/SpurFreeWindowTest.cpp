@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -71,7 +72,8 @@ TEST_F(SpurFreeWindow, BeforeTheFirstSolve) {
     EXPECT_EQ(note(), "Solve the matrix first.");
     EXPECT_EQ(grid()->rowCount(), 0);
     EXPECT_EQ(child<QLineEdit>(window.get(), "txtThreshold")->text(), "-60");
-    EXPECT_EQ(child<QComboBox>(window.get(), "cboWanted")->currentText(), "|LO - RF|");
+    EXPECT_EQ(child<QComboBox>(window.get(), "cboWanted")->currentText(),
+              "Automatic (from the markers)");
 }
 
 TEST_F(SpurFreeWindow, ListsTheBandsWidestFirst) {
@@ -139,6 +141,26 @@ TEST_F(SpurFreeWindow, ShadingFollowsTheCheckBox) {
     EXPECT_TRUE(window->shading());
     window->hide();
     EXPECT_FALSE(window->shading());
+}
+
+// Opens on its first input; Tab and Shift+Tab leave the table; Esc closes.
+TEST_F(SpurFreeWindow, Keyboard) {
+    solve();
+    showAndActivate(window.get());
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(window.get(), "cboWanted"));
+    ASSERT_GT(grid()->rowCount(), 1);
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        QTest::keyClick(grid(), Qt::Key_Tab, modifiers);
+        EXPECT_NE(QApplication::focusWidget(), grid()) << int(modifiers);
+        EXPECT_EQ(grid()->currentRow(), 0);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    showAndActivate(window.get()); // again on its first input
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(window.get(), "cboWanted"));
 }
 
 } // namespace

@@ -49,7 +49,7 @@ bool SpurExport::writeOrTell(QWidget* parent, const QString& path, const std::st
 }
 
 bool SpurExport::run(const SpurSolution& solution, const QString& designFileName,
-                     std::optional<MarkerPair> markers) {
+                     std::optional<MarkerPair> markers, ProductFamily wanted) {
     const QString title = QGuiApplication::applicationDisplayName();
     if (!solution.solved()) {
         showMessage(parent_, QStringLiteral("Solve the matrix first."), title,
@@ -60,7 +60,7 @@ bool SpurExport::run(const SpurSolution& solution, const QString& designFileName
     if (path.isEmpty()) return false;
 
     const auto rows = spurTableRows(*solution.matrix, *solution.state, *solution.solve,
-                                    solution.levelTable(), markers);
+                                    solution.levelTable(), markers, wanted);
     const std::string text = csv::spurTable(rows, solution.unit.toStdString());
     return writeOrTell(parent_, path, text, QStringLiteral("The spur table"), title);
 }

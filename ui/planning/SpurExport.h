@@ -28,9 +28,9 @@ public:
     // Before the first solve: an information box, nothing written. Otherwise
     // ask for a file and write the table; a failure gets a critical box with
     // the system's reason and leaves any existing file as it was. True when
-    // a file was written.
+    // a file was written. `wanted` names the roles of the 1 x 1 products.
     bool run(const SpurSolution& solution, const QString& designFileName,
-             std::optional<MarkerPair> markers);
+             std::optional<MarkerPair> markers, ProductFamily wanted);
 
     // The design's name with ".csv" when there is one, else "spurs.csv".
     static QString suggestedName(const QString& designFileName);

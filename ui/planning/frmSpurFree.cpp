@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,6 +24,11 @@ namespace {
 
 // Highest total order offered: LO x10 plus RF x8.
 constexpr int kHighestOrder = 18;
+
+// The items of `cboWanted`, in list order.
+constexpr int kWantedAutomatic = 0;
+constexpr int kWantedDifference = 1;
+constexpr int kWantedSum = 2;
 
 
 QString levelText(const std::optional<double>& level) {
@@ -43,7 +49,8 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
 
     cboWanted_ = new QComboBox(this);
     cboWanted_->setObjectName(QStringLiteral("cboWanted"));
-    cboWanted_->addItems({QStringLiteral("|LO - RF|"), QStringLiteral("LO + RF")});
+    cboWanted_->addItems({QStringLiteral("Automatic (from the markers)"), QStringLiteral("|LO - RF|"),
+                          QStringLiteral("LO + RF")});
     txtThreshold_ = new QLineEdit(QStringLiteral("-60"), this);
     txtThreshold_->setObjectName(QStringLiteral("txtThreshold"));
     cboMaxOrder_ = new QComboBox(this);
@@ -57,6 +64,8 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
     gridBands_ = new QTableWidget(0, 5, this);
     gridBands_->setObjectName(QStringLiteral("gridBands"));
     gridBands_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab and Shift+Tab leave the table, as they leave the main grid.
+    gridBands_->setTabKeyNavigation(false);
     gridBands_->verticalHeader()->hide();
     gridBands_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     gridBands_->horizontalHeader()->setStretchLastSection(true);
@@ -76,7 +85,6 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
     focus_->onLostFocus(txtThreshold_, [this] { txtThreshold_LostFocus(); });
     connect(txtThreshold_, &QLineEdit::returnPressed, this, [this] { txtThreshold_LostFocus(); });
     connect(cboWanted_, &QComboBox::currentIndexChanged, this, [this] {
-        if (!offering_) wantedChosen_ = true;
         refresh();
         emit queryChanged();
     });
@@ -85,23 +93,27 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
         emit queryChanged();
     });
     connect(chkShade_, &QCheckBox::toggled, this, &frmSpurFree::shadingChanged);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 ProductFamily frmSpurFree::wanted() const {
-    return cboWanted_->currentIndex() == 1 ? ProductFamily::Sum : ProductFamily::Difference;
+    switch (cboWanted_->currentIndex()) {
+    case kWantedDifference: return ProductFamily::Difference;
+    case kWantedSum: return ProductFamily::Sum;
+    default: return automatic_;
+    }
 }
 
 void frmSpurFree::setWanted(ProductFamily family) {
-    wantedChosen_ = true;
-    cboWanted_->setCurrentIndex(family == ProductFamily::Sum ? 1 : 0);
+    cboWanted_->setCurrentIndex(family == ProductFamily::Sum ? kWantedSum : kWantedDifference);
 }
 
-void frmSpurFree::offerDefaultWanted(ProductFamily family) {
-    if (wantedChosen_) return;
-    offering_ = true;
-    cboWanted_->setCurrentIndex(family == ProductFamily::Sum ? 1 : 0);
-    offering_ = false;
-}
+void frmSpurFree::chooseAutomatic() { cboWanted_->setCurrentIndex(kWantedAutomatic); }
+
+bool frmSpurFree::wantedChosen() const { return cboWanted_->currentIndex() != kWantedAutomatic; }
+
+void frmSpurFree::decideAutomatic(ProductFamily family) { automatic_ = family; }
 
 SpurFreeQuery frmSpurFree::query() const {
     SpurFreeQuery query;
@@ -127,8 +139,10 @@ void frmSpurFree::txtThreshold_LostFocus() {
     emit queryChanged();
 }
 
+// Opens on its first input, never inside the table.
 void frmSpurFree::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    cboWanted_->setFocus(Qt::OtherFocusReason);
     refresh();
 }
 

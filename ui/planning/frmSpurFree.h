@@ -36,13 +36,17 @@ public:
     bool shading() const;
 
     // The wanted product, one setting of the design: the choice in
-    // `cboWanted`, and until the user makes one the default of the last solve.
+    // `cboWanted`, or while "Automatic (from the markers)" is chosen the
+    // product decided at the last solve or load.
     kestrel::ProductFamily wanted() const;
-    // A choice, as if made in the list (a loaded design makes it so).
+    // An explicit choice, as if made in the list.
     void setWanted(kestrel::ProductFamily family);
-    bool wantedChosen() const { return wantedChosen_; }
-    // After every solve: shown unless a choice was made.
-    void offerDefaultWanted(kestrel::ProductFamily family);
+    // "Automatic (from the markers)", as if chosen in the list.
+    void chooseAutomatic();
+    bool wantedChosen() const;
+    // After every solve and load: what the automatic choice stands for, kept
+    // whether or not it is chosen now.
+    void decideAutomatic(kestrel::ProductFamily family);
 
     // The finder's question as its inputs stand.
     kestrel::SpurFreeQuery query() const;
@@ -67,8 +71,7 @@ private:
     Source source_;
     std::vector<kestrel::SpurFreeBand> bands_;
     double threshold_ = -60;
-    bool wantedChosen_ = false;
-    bool offering_ = false; // the list moves to a default, no choice
+    kestrel::ProductFamily automatic_ = kestrel::ProductFamily::Difference;
     QComboBox* cboWanted_ = nullptr;
     QLineEdit* txtThreshold_ = nullptr;
     QComboBox* cboMaxOrder_ = nullptr;
