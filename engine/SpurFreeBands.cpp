@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/SpurSolver.h"
+#include "engine/WantedProduct.h"
 
 namespace kestrel {
 namespace {
@@ -63,7 +64,7 @@ std::vector<SpurFreeBand> findSpurFreeBands(const SpurMatrix& matrix, const Work
     for (int m = 0; m <= mMax; ++m)
         for (int n = 0; n <= nMax; ++n)
             for (ProductFamily family : {ProductFamily::Sum, ProductFamily::Difference}) {
-                const std::optional<double> level = pairLevel(levels, m, n);
+                const std::optional<double> level = productLevel(levels, m, n);
                 if (!counts(query, m, n, family, level)) continue;
                 const ProductSpan span = productSpan(matrix, state, solve, m, n, family);
                 if (span.high < bandLow || span.low > bandHigh) continue;

@@ -47,8 +47,9 @@ ProductSpan productSpan(const SpurMatrix& matrix, const WorkingState& state,
 // Maximal sub-intervals of the display band (its edges in either order) that
 // no counted product's span touches, widest first. Counted: every pair up to
 // the solved orders, both families, except the (0, 0) term, which is no
-// product at all, and the wanted product; a pair counts when its level is at
-// or above the threshold or when it has no level. Bands of zero width are not
+// product at all, and the wanted product; a pair counts when its level (as
+// productLevel gives it: the image at 0 dBc) is at or above the threshold or
+// when it has no level. Bands of zero width are not
 // reported; nothing is reported when no step was solved.
 std::vector<SpurFreeBand> findSpurFreeBands(const SpurMatrix& matrix, const WorkingState& state,
                                             const LastSolve& solve, const PairLevels* levels,

@@ -23,9 +23,11 @@ std::optional<ProductFamily> onlyOneWithin(float sum11, float difference11, floa
 ProductFamily defaultWanted(float sum11, float difference11, std::optional<MarkerPair> markers,
                             float bandStart, float bandStop) {
     if (markers)
-        if (const auto family = onlyOneWithin(sum11, difference11, markers->marker1, markers->marker2))
+        if (const auto family =
+                onlyOneWithin(sum11, difference11, markers->marker1, markers->marker2))
             return *family;
-    return onlyOneWithin(sum11, difference11, bandStart, bandStop).value_or(ProductFamily::Difference);
+    return onlyOneWithin(sum11, difference11, bandStart, bandStop)
+        .value_or(ProductFamily::Difference);
 }
 
 ProductFamily defaultWantedProduct(const SpurMatrix& matrix, const WorkingState& state,
@@ -47,9 +49,12 @@ ProductRole productRole(int m, int n, ProductFamily family, ProductFamily wanted
 
 std::string roleText(ProductRole role, int m, int n, ProductFamily family) {
     switch (role) {
-    case ProductRole::Wanted: return "wanted output";
-    case ProductRole::Image: return "image";
-    case ProductRole::Spur: break;
+    case ProductRole::Wanted:
+        return "wanted output";
+    case ProductRole::Image:
+        return "image";
+    case ProductRole::Spur:
+        break;
     }
     return productName(m, n, family);
 }

@@ -84,7 +84,7 @@ TEST_F(SpurFreeWindow, ListsTheBandsWidestFirst) {
     EXPECT_EQ(grid()->horizontalHeaderItem(0)->text(), "Start (GHz)");
     const QStringList first = {cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3), cell(0, 4)};
     EXPECT_EQ(first, (QStringList{"5", "10", "5", "band edge", "1 LO + 0 RF, -4 dBc"}));
-    EXPECT_EQ(cell(1, 3), "1 LO + 1 RF, no level");
+    EXPECT_EQ(cell(1, 3), "1 LO + 1 RF, 0 dBc"); // the image
 }
 
 TEST_F(SpurFreeWindow, InputsRerunTheFinder) {

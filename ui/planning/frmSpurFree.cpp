@@ -25,8 +25,7 @@ namespace {
 // Highest total order offered: LO x10 plus RF x8.
 constexpr int kHighestOrder = 18;
 
-// The items of `cboWanted`, in list order.
-constexpr int kWantedAutomatic = 0;
+// The items of `cboWanted` after the first, "Automatic (from the markers)".
 constexpr int kWantedDifference = 1;
 constexpr int kWantedSum = 2;
 
@@ -49,8 +48,8 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
 
     cboWanted_ = new QComboBox(this);
     cboWanted_->setObjectName(QStringLiteral("cboWanted"));
-    cboWanted_->addItems({QStringLiteral("Automatic (from the markers)"), QStringLiteral("|LO - RF|"),
-                          QStringLiteral("LO + RF")});
+    cboWanted_->addItems({QStringLiteral("Automatic (from the markers)"),
+                          QStringLiteral("|LO - RF|"), QStringLiteral("LO + RF")});
     txtThreshold_ = new QLineEdit(QStringLiteral("-60"), this);
     txtThreshold_->setObjectName(QStringLiteral("txtThreshold"));
     cboMaxOrder_ = new QComboBox(this);
@@ -108,10 +107,6 @@ ProductFamily frmSpurFree::wanted() const {
 void frmSpurFree::setWanted(ProductFamily family) {
     cboWanted_->setCurrentIndex(family == ProductFamily::Sum ? kWantedSum : kWantedDifference);
 }
-
-void frmSpurFree::chooseAutomatic() { cboWanted_->setCurrentIndex(kWantedAutomatic); }
-
-bool frmSpurFree::wantedChosen() const { return cboWanted_->currentIndex() != kWantedAutomatic; }
 
 void frmSpurFree::decideAutomatic(ProductFamily family) { automatic_ = family; }
 

@@ -41,9 +41,6 @@ public:
     kestrel::ProductFamily wanted() const;
     // An explicit choice, as if made in the list.
     void setWanted(kestrel::ProductFamily family);
-    // "Automatic (from the markers)", as if chosen in the list.
-    void chooseAutomatic();
-    bool wantedChosen() const;
     // After every solve and load: what the automatic choice stands for, kept
     // whether or not it is chosen now.
     void decideAutomatic(kestrel::ProductFamily family);
