@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "display/SpurChart.h"
-#include "engine/LevelModel.h"
 #include "engine/SpurSolver.h"
 #include "tests/support/Designs.h"
 
@@ -47,15 +46,15 @@ TEST(ChartGeometry, RangesTicksDistancesAndColours) {
 // |48 - RF| and the 0x2 sum 2 RF cross at 32.
 class ChartHover : public ::testing::Test {
 protected:
-    void SetUp() override { show(ProductFamily::Sum, EvaluateSpurLevels(8, -5, 8, 25, 25)); }
-    void show(ProductFamily wanted, const PairLevels& levels) {
+    void SetUp() override {
         SolveInput in = reference::initialDesign();
         in.mMax = 2;
         in.nMax = 2;
         solveSpurMatrix(in, state, *matrix);
         const LastSolve solve{2, 2, false};
+        const PairLevels levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
         ChartData data;
-        data.curves = spurCurves(*matrix, state, solve, &levels, wanted);
+        data.curves = spurCurves(*matrix, state, solve, &levels, ProductFamily::Sum);
         data.sweep = *curveSweep(*matrix, state, solve);
         data.bandStart = 30;
         data.bandStop = 50;
@@ -80,20 +79,6 @@ TEST_F(ChartHover, NamesTheCurvesWithinReachStrongestFirst) {
     EXPECT_EQ(at(14.5, 38.5), "1 LO + 1 RF: 38.5 GHz at RF 14.5 GHz, wanted output");
     EXPECT_EQ(at(14.5, 9.5), ""); // below the axis: nothing drawn there
     EXPECT_EQ(chart.findChildren<ChartCurve*>().size(), 8u + 4u);
-}
-
-// The 1x1 sum in the band under either role, with either level model.
-TEST_F(ChartHover, TheSum1x1AsWantedOutputOrImage) {
-    MixerSpurTable measured;
-    measured.setCell(0, 2, -50);
-    const PairLevels models[] = {EvaluateSpurLevels(8, -5, 8, 25, 25),
-                                 measured.evaluate({8, -5, 8, 25, 25})};
-    for (const PairLevels& levels : models) {
-        show(ProductFamily::Sum, levels);
-        EXPECT_EQ(at(14.5, 38.5), "1 LO + 1 RF: 38.5 GHz at RF 14.5 GHz, wanted output");
-        show(ProductFamily::Difference, levels);
-        EXPECT_EQ(at(14.5, 38.5), "1 LO + 1 RF: 38.5 GHz at RF 14.5 GHz, image, 0 dBc");
-    }
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 #include <memory>
 #include <vector>
 
+#include "engine/LevelModel.h"
 #include "engine/SpurCurves.h"
 #include "engine/SpurSolver.h"
+#include "engine/SpurTable.h"
 #include "engine/WantedProduct.h"
 
 using namespace kestrel;
@@ -189,6 +191,41 @@ TEST(WantedProduct, DefaultAtTheMiddleStep) {
     Solved odd = solve(4, 14, 5);
     odd.state.IFStop = 33;
     EXPECT_EQ(defaultWantedProduct(*odd.matrix, odd.state, odd.solve, std::nullopt), Sum);
+}
+
+// Up-converter (LO 24: sum 38.5, difference 9.5 at RF 14.5) and tracking
+// LO 53 (sum 67.5, difference 38.5): the markers, then the band, then the difference.
+TEST(WantedProduct, TheMarkersDecideFirst) {
+    struct Case {
+        std::optional<double> offset;
+        float bandStart, bandStop;
+        std::optional<MarkerPair> markers;
+        ProductFamily expected;
+    } const cases[] = {
+        {{}, 30, 50, MarkerPair{37, 40}, Sum},    {{}, 30, 50, MarkerPair{5, 10}, Diff},
+        {{}, 30, 50, MarkerPair{45, 38.5f}, Sum}, {{}, 30, 50, MarkerPair{5, 40}, Sum},
+        {{}, 30, 50, MarkerPair{60, 70}, Sum},    {{}, 5, 15, MarkerPair{38, 39}, Sum},
+        {{}, 5, 15, MarkerPair{40, 5}, Diff},     {{}, 5, 50, MarkerPair{60, 61}, Diff},
+        {38.5, 30, 50, MarkerPair{60, 70}, Sum},  {38.5, 30, 50, MarkerPair{38.5f, 30}, Diff},
+        {38.5, 30, 50, MarkerPair{30, 70}, Diff}, {38.5, 60, 70, MarkerPair{0, 1}, Sum},
+    };
+    for (const Case& c : cases) {
+        Solved s = solve(12.5, 16.5, 10, c.offset);
+        s.state.IFStart = c.bandStart;
+        s.state.IFStop = c.bandStop;
+        EXPECT_EQ(defaultWantedProduct(*s.matrix, s.state, s.solve, c.markers), c.expected)
+            << c.bandStart << " " << c.markers->marker1;
+    }
+}
+
+// The mixer's spur table has no 1x1 entry: the image is at 0 dBc all the same.
+TEST(WantedProduct, TheImageIsAt0DbcWithTheMixersTableToo) {
+    const Solved s = solve(12.5, 16.5, 10);
+    const PairLevels measured = MixerSpurTable().evaluate({8, -5, 8, 25, 25});
+    for (const SpurTableRow& r : spurTableRows(*s.matrix, s.state, s.solve, &measured, {}, Diff))
+        EXPECT_EQ(r.m == 1 && r.n == 1, r.level == 0.0 && r.role != ProductRole::Spur);
+    for (const SpurCurve& c : spurCurves(*s.matrix, s.state, s.solve, &measured, Diff))
+        EXPECT_EQ(c.m == 1 && c.n == 1, c.level == 0.0);
 }
 
 } // namespace

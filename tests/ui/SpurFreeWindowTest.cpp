@@ -148,19 +148,13 @@ TEST_F(SpurFreeWindow, Keyboard) {
     solve();
     showAndActivate(window.get());
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(window.get(), "cboWanted"));
-    ASSERT_GT(grid()->rowCount(), 1);
-    for (const Qt::KeyboardModifiers modifiers :
-         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+    for (const auto modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
         grid()->setFocus();
-        grid()->setCurrentCell(0, 0);
-        QTest::keyClick(grid(), Qt::Key_Tab, modifiers);
-        EXPECT_NE(QApplication::focusWidget(), grid()) << int(modifiers);
-        EXPECT_EQ(grid()->currentRow(), 0);
+        QTest::keyClick(grid(), Qt::Key_Tab, modifier);
+        EXPECT_NE(QApplication::focusWidget(), grid());
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
-    showAndActivate(window.get()); // again on its first input
-    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(window.get(), "cboWanted"));
 }
 
 } // namespace
