@@ -1,6 +1,7 @@
 #include "engine/LevelModel.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 
 #include "engine/NumberText.h"
@@ -57,14 +58,31 @@ PairLevels BuiltInLevelModel::evaluate(const LevelInputs& in) const {
     return EvaluateSpurLevels(in.loPower, in.rfPower, in.convLoss, in.rfIsolation, in.loIsolation);
 }
 
-void MixerSpurTable::setCell(int m, int n, std::optional<double> value) {
-    if (isTablePair(m, n)) cells_.set(m, n, value);
+double estimateEntry(double level, const LevelInputs& in) {
+    const double error =
+        (std::fabs(in.convLoss) + std::fabs(in.loIsolation) + std::fabs(level)) * 0x1p-23;
+    for (int digits = 1; digits <= 7; ++digits) {
+        std::array<char, 40> text{};
+        const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), level,
+                                             std::chars_format::general, digits);
+        if (ec != std::errc()) break;
+        const auto value = toSingleStrict(std::string_view(text.data(), std::size_t(end - text.data())));
+        if (value && std::fabs(*value - level) <= error) return *value;
+    }
+    return toSingle(level);
+}
+
+void MixerSpurTable::setCell(int m, int n, std::optional<double> value, bool bound) {
+    if (!isTablePair(m, n)) return;
+    cells_.set(m, n, value);
+    bounds_[index(m, n)] = bound && value;
 }
 
 bool MixerSpurTable::empty() const { return cells_ == PairLevels{}; }
 
 PairLevels MixerSpurTable::evaluate(const LevelInputs& in) const {
-    PairLevels out;
+    // A datasheet rarely lists every product: the rest keep the estimate.
+    PairLevels out = BuiltInLevelModel().evaluate(in);
     const double drive = in.rfPower - rfReference;
     for (int m = 0; m <= PairLevels::kMaxM; ++m)
         for (int n = 0; n <= PairLevels::kMaxN; ++n)

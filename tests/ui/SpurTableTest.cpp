@@ -29,7 +29,7 @@ TEST_F(SpurTableUi, TheSwitchMakesTheTableTheLevelModel) {
     EXPECT_EQ(top("Spurs0x2"), 360 + 36 * 63); // not in use yet
     useIt()->click();
     EXPECT_EQ(top("Spurs0x2"), 360 + 36 * (40 - 5)); // (2 - 1) x 5 dB up
-    EXPECT_EQ(top("Spurs1x2"), kestrel::display::kBaselineY); // no data: flat
+    EXPECT_EQ(top("Spurs1x2"), 360 + 36 * 68); // no entry: the estimate
     EXPECT_EQ(top("Spurs1x1"), 360);
     EXPECT_TRUE(table()->findChild<QLabel*>("lblIMTNote")->text().startsWith("Levels: this table"));
 
@@ -72,7 +72,7 @@ TEST_F(SpurTableUi, ImportTurnsPositiveSuppressionWhenAsked) {
     BoxAnswerer ok;
     table()->cmdIMTImport_Click();
     ASSERT_EQ(ok.seen().size(), 1u);
-    EXPECT_TRUE(ok.seen()[0].text.startsWith("Line 2 of bad.csv")) << ok.seen()[0].text.toStdString();
+    EXPECT_TRUE(ok.seen()[0].text.startsWith("Row 2, column 1 of bad.csv")) << ok.seen()[0].text.toStdString();
     EXPECT_EQ(table()->table().cell(0, 1), -20); // unchanged
 }
 
