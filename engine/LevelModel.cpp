@@ -1,7 +1,6 @@
 #include "engine/LevelModel.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 #include "engine/NumberText.h"
@@ -59,15 +58,13 @@ PairLevels BuiltInLevelModel::evaluate(const LevelInputs& in) const {
 }
 
 double estimateEntry(double level, const LevelInputs& in) {
+    // Half a unit in the last place of each single figure, and of the level.
     const double error =
-        (std::fabs(in.convLoss) + std::fabs(in.loIsolation) + std::fabs(level)) * 0x1p-23;
-    for (int digits = 1; digits <= 7; ++digits) {
-        std::array<char, 40> text{};
-        const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), level,
-                                             std::chars_format::general, digits);
-        if (ec != std::errc()) break;
-        const auto value = toSingleStrict(std::string_view(text.data(), std::size_t(end - text.data())));
-        if (value && std::fabs(*value - level) <= error) return *value;
+        (std::fabs(in.convLoss) + std::fabs(in.loIsolation) + std::fabs(level)) * 0x1p-24;
+    double scale = 1;
+    for (int decimals = 0; decimals <= 7; ++decimals, scale *= 10) {
+        const double rounded = std::round(level * scale) / scale + 0.0; // no -0
+        if (std::fabs(rounded - level) <= error) return toSingle(rounded);
     }
     return toSingle(level);
 }

@@ -38,10 +38,10 @@ enum class LevelInput { LOPower, RFPower, ConvLoss, RFIsolation, LOIsolation };
 std::optional<LevelInput> findLevelOverflow(const LevelModel& model, const LevelInputs& in,
                                             LevelInput first);
 
-// The estimate's level as a table entry: the value of its shortest text
-// within the rounding that the single-precision mixer figures bring into it
-// (8.1 dB is held as 8.1000004), so that -2.9 is entered as -2.9, not as
-// -2.900001.
+// The estimate's level as a table entry: rounded to the fewest decimals
+// that stay within the rounding the single-precision mixer figures bring
+// into it (8.3 dB is held as 8.3000002), so that -2.9 is entered as -2.9,
+// not as -2.900001.
 double estimateEntry(double level, const LevelInputs& in);
 
 class BuiltInLevelModel final : public LevelModel {
