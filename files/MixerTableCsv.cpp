@@ -18,6 +18,7 @@ constexpr std::size_t kLongestQuoted = 24; // of a bad field, in a message
 struct Field {
     std::string text;
     bool quoted = false;
+    bool open = false; // a quote that the line never closes
 };
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -38,7 +39,7 @@ std::vector<Field> splitFields(std::string_view line, char separator) {
         Field f;
         while (i < line.size() && line[i] != separator && isBlank(line[i])) ++i;
         if (i < line.size() && line[i] == '"') {
-            f.quoted = true;
+            f.quoted = f.open = true;
             for (++i; i < line.size(); ++i) {
                 if (line[i] != '"') {
                     f.text += line[i];
@@ -47,6 +48,7 @@ std::vector<Field> splitFields(std::string_view line, char separator) {
                     ++i;
                 } else {
                     ++i;
+                    f.open = false;
                     break;
                 }
             }
@@ -196,6 +198,7 @@ MixerTableRead readMixerTable(std::string_view text) {
         for (std::size_t i = 1; i < cells.size(); ++i) {
             const auto entry = readEntry(cells[i].text, separator != ',' || cells[i].quoted);
             const int m = columns[i - 1];
+            if (cells[i].open) return fail(int(i) + 1, "its double quotes are not closed");
             if (!entry)
                 return fail(int(i) + 1, quotedForMessage(trimmed(cells[i].text, separator)) +
                                             " is neither a number, \"-\" nor a bound like \">90\" (LO order " +
@@ -260,7 +263,8 @@ std::string writeMixerTable(const MixerSpurTable& table) {
     out += "\r\n";
     for (int n = 0; n <= PairLevels::kMaxN; ++n) {
         out += std::to_string(n);
-        for (int m = 0; m < kColumns; ++m) out += ',' + (m == 1 && n == 1 ? std::string("0") : entryText(table, m, n));
+        // The texts that read back to the very same table.
+        for (int m = 0; m < kColumns; ++m) out += ',' + storedEntry(table, m, n);
         out += "\r\n";
     }
     return out;

@@ -44,8 +44,8 @@ bool allPositive(const MixerSpurTable& table);
 // The same table with the sign of every entry but the bounds turned.
 MixerSpurTable negated(const MixerSpurTable& table);
 
-// The whole grid, LO orders 0..10 and RF orders 0..8, CRLF line ends; the
-// wanted 1x1 reads 0.
+// The whole grid, LO orders 0..10 and RF orders 0..8, CRLF line ends, each
+// number in the shortest text that reads back to it; the wanted 1x1 reads 0.
 std::string writeMixerTable(const MixerSpurTable& table);
 
 // One RF order's entries for the design file, LO orders 0..10, as
