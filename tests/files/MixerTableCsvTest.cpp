@@ -54,6 +54,7 @@ TEST(MixerTableCsvForms, RefusesAFieldWithItsRowAndColumn) {
         {"n\\m,0,1\n4,>abc\n", 2, 2},
         {"n\\m,0,1\n4,-12 dB\n", 2, 2},
         {"n\\m,0,1\n4,\"-12,5\"x\n", 2, 2},  // text after the closing quote
+        {"n\\m,0,1\n4,-1,\"-12,5\n", 2, 3},   // a quote never closed
         {"n\\m,0,x\n", 1, 3},
         {"n\\m,0\nx,1\n", 2, 1},
         {"n\\m,0,1\n0,1e39\n", 2, 2},

@@ -174,8 +174,11 @@ TEST_F(SpurTableUi, TheMenuBringsAMinimizedWindowBackAndEscClosesIt) {
     get<QAction>("mnuSpurTable")->trigger();
     EXPECT_FALSE(table()->isMinimized());
     EXPECT_TRUE(table()->isVisible());
-    QTest::keyClick(table()->findChild<QLineEdit*>("txtIMTLORef"), Qt::Key_Escape);
-    EXPECT_FALSE(table()->isVisible());
+    for (const char* name : {"txtIMTLORef", "gridIMT", "chkUseIMT", "cmdIMTClear"}) {
+        table()->showWindow();
+        QTest::keyClick(table()->findChild<QWidget*>(name), Qt::Key_Escape);
+        EXPECT_FALSE(table()->isVisible()) << name;
+    }
 }
 
 } // namespace
