@@ -21,6 +21,10 @@ constexpr std::size_t kRowRoom = 123 - 11;
 
 } // namespace
 
+bool fuzzInputAccepted(const std::uint8_t* data, std::size_t size) {
+    return csv::readMixerTable({reinterpret_cast<const char*>(data), size}).table.has_value();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (bool comma : {false, true})
