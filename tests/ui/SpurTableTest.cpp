@@ -154,6 +154,12 @@ TEST_F(SpurTableUi, TheMenuBringsAMinimizedWindowBackAndEscClosesIt) {
         QTest::keyClick(table()->findChild<QWidget*>(name), Qt::Key_Escape);
         EXPECT_FALSE(table()->isVisible()) << name;
     }
+    table()->showWindow(); // a reference typed and not left still counts
+    auto* loRef = table()->findChild<QLineEdit*>("txtIMTLORef");
+    loRef->setFocus();
+    loRef->setText("13");
+    QTest::keyClick(loRef, Qt::Key_Escape);
+    EXPECT_EQ(table()->table().loReference, 13);
 }
 
 } // namespace

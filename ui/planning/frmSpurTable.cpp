@@ -179,6 +179,12 @@ void frmSpurTable::showWindow() {
 
 void frmSpurTable::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // A reference typed but not yet left counts first; one that is no
+        // number keeps the window open with the focus in it.
+        QWidget* f = focusWidget();
+        if ((f == txtIMTRFRef_ && !referenceLeft(txtIMTRFRef_, table_.rfReference)) ||
+            (f == txtIMTLORef_ && !referenceLeft(txtIMTLORef_, table_.loReference)))
+            return;
         close();
         return;
     }
@@ -224,19 +230,20 @@ void frmSpurTable::cellChanged(QTableWidgetItem* item) {
     if (entry) changed();
 }
 
-void frmSpurTable::referenceLeft(QLineEdit* field, double& reference) {
+bool frmSpurTable::referenceLeft(QLineEdit* field, double& reference) {
     const std::string text = field->text().toStdString();
     if (!toSingleStrict(text)) {
         ui::showNumericCheck(this);
         // After the box has closed, so that leaving the field again is seen.
         QTimer::singleShot(0, field, [field] { field->setFocus(); });
-        return;
+        return false;
     }
     // The number as typed: a drive equal to it scales no level at all.
     const double value = *toDoubleStrict(text);
-    if (value == reference) return;
+    if (value == reference) return true;
     reference = value;
     changed();
+    return true;
 }
 
 void frmSpurTable::changed() {

@@ -72,7 +72,7 @@ private:
     void buildLayout();
     void fillGrid();
     void cellChanged(QTableWidgetItem* item);
-    void referenceLeft(QLineEdit* field, double& reference);
+    bool referenceLeft(QLineEdit* field, double& reference); // false: refused
     void changed();
     QString whyNoLevels() const;
 
