@@ -1,21 +1,46 @@
 #!/usr/bin/env bash
-# Builds the design-file reader's fuzz target with clang's libFuzzer (with
-# AddressSanitizer and UndefinedBehaviorSanitizer) and runs it for the given
-# number of seconds, 60 by default. New inputs go to build-fuzz/corpus; the
-# seeds in tests/fuzz/corpus are only read. A finding is written to
-# build-fuzz/ and ends the run with a failure.
+# Builds the fuzz targets with clang's libFuzzer (with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs each for the given number of seconds,
+# 60 by default: the design-file reader, then the mixer spur table's CSV
+# reader. A second argument runs one of them only ("design-file" or
+# "mixer-table"). New inputs go to build-fuzz/<target>-corpus; the seeds in
+# tests/fuzz are only read. A finding is written to build-fuzz/ and ends the
+# run with a failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 ensure_packages "${KESTREL_FUZZ_PACKAGES[@]}"
 seconds=${1:-60}
+only=${2:-}
 out=build-fuzz
-mkdir -p "$out/corpus"
-target="$out/fuzz_design_file"
-if [ ! -x "$target" ] || [ -n "$(find files tests/fuzz -newer "$target" -name '*.[ch]*' -print -quit)" ]; then
-    clang++ -std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined \
-        -fno-sanitize-recover=undefined \
-        files/DesignRecord.cpp files/DesignExtension.cpp tests/fuzz/DesignFileFuzz.cpp -o "$target"
+mkdir -p "$out"
+
+# fuzz NAME SEEDS SOURCES...: builds build-fuzz/fuzz_NAME when a source is newer, then runs it.
+fuzz() {
+    local name=$1 seeds=$2
+    shift 2
+    local target="$out/fuzz_${name//-/_}"
+    if [ ! -x "$target" ] || [ -n "$(find engine files tests/fuzz -newer "$target" -name '*.[ch]*' -print -quit)" ]; then
+        clang++ -std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined \
+            -fno-sanitize-recover=undefined "$@" -o "$target"
+    fi
+    mkdir -p "$out/$name-corpus"
+    "$target" -max_total_time="$seconds" -print_final_stats=1 \
+        -artifact_prefix="$out/$name-" "$out/$name-corpus" "$seeds"
+}
+
+case "$only" in
+    "" | design-file | mixer-table) ;;
+    *) echo "fuzz.sh: no fuzz target \"$only\" (design-file or mixer-table)" >&2; exit 2 ;;
+esac
+if [ -z "$only" ] || [ "$only" = design-file ]; then
+    # The corpus found so far stays where earlier runs put it.
+    [ -d "$out/corpus" ] && [ ! -d "$out/design-file-corpus" ] && mv "$out/corpus" "$out/design-file-corpus"
+    fuzz design-file tests/fuzz/corpus \
+        files/DesignRecord.cpp files/DesignExtension.cpp tests/fuzz/DesignFileFuzz.cpp
 fi
-exec "$target" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$out/" "$out/corpus" tests/fuzz/corpus
+if [ -z "$only" ] || [ "$only" = mixer-table ]; then
+    fuzz mixer-table tests/fuzz/mixer-table-corpus \
+        files/MixerTableCsv.cpp engine/LevelModel.cpp engine/NumberText.cpp engine/SpurLevels.cpp \
+        tests/fuzz/MixerTableFuzz.cpp
+fi

@@ -57,14 +57,29 @@ PairLevels BuiltInLevelModel::evaluate(const LevelInputs& in) const {
     return EvaluateSpurLevels(in.loPower, in.rfPower, in.convLoss, in.rfIsolation, in.loIsolation);
 }
 
-void MixerSpurTable::setCell(int m, int n, std::optional<double> value) {
-    if (isTablePair(m, n)) cells_.set(m, n, value);
+double estimateEntry(double level, const LevelInputs& in) {
+    // Half a unit in the last place of each single figure, and of the level.
+    const double error =
+        (std::fabs(in.convLoss) + std::fabs(in.loIsolation) + std::fabs(level)) * 0x1p-24;
+    double scale = 1;
+    for (int decimals = 0; decimals <= 7; ++decimals, scale *= 10) {
+        const double rounded = std::round(level * scale) / scale + 0.0; // no -0
+        if (std::fabs(rounded - level) <= error) return toSingle(rounded);
+    }
+    return toSingle(level);
+}
+
+void MixerSpurTable::setCell(int m, int n, std::optional<double> value, bool bound) {
+    if (!isTablePair(m, n)) return;
+    cells_.set(m, n, value);
+    bounds_[index(m, n)] = bound && value;
 }
 
 bool MixerSpurTable::empty() const { return cells_ == PairLevels{}; }
 
 PairLevels MixerSpurTable::evaluate(const LevelInputs& in) const {
-    PairLevels out;
+    // A datasheet rarely lists every product: the rest keep the estimate.
+    PairLevels out = BuiltInLevelModel().evaluate(in);
     const double drive = in.rfPower - rfReference;
     for (int m = 0; m <= PairLevels::kMaxM; ++m)
         for (int n = 0; n <= PairLevels::kMaxN; ++n)

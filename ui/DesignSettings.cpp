@@ -58,6 +58,7 @@ std::optional<std::vector<designfile::NamedValue>> DesignSettings::values(QStrin
     out.reserve(settings_.size());
     for (const Setting& s : settings_) {
         const std::optional<QString> value = s.get();
+        if (s.omitEmpty && value && value->isEmpty()) continue;
         designfile::NamedValue named{s.name.toStdString(), value ? value->toLatin1().toStdString() : ""};
         if (!value || !designfile::fitsRecord(named)) {
             problem = s.name;

@@ -28,6 +28,8 @@ public:
         std::function<bool(const QString&)> accepts;
         // Sets the control as the user's change would.
         std::function<void(const QString&)> set;
+        // An empty value is not written at all (a part that most designs lack).
+        bool omitEmpty = false;
     };
 
     void add(Setting setting) { settings_.push_back(std::move(setting)); }

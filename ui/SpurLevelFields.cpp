@@ -148,4 +148,13 @@ std::optional<LevelInputs> SpurLevelFields::inputs() const {
     return readInputs(rfPower_, fault);
 }
 
+std::optional<LevelInput> SpurLevelFields::inputWithoutNumber() const {
+    QWidget* fault = nullptr;
+    if (readInputs(rfPower_, fault)) return std::nullopt;
+    for (LevelInput input : {LevelInput::LOPower, LevelInput::RFPower, LevelInput::ConvLoss,
+                             LevelInput::RFIsolation, LevelInput::LOIsolation})
+        if (field(input) == fault) return input;
+    return std::nullopt;
+}
+
 } // namespace kestrel::ui

@@ -55,6 +55,8 @@ public:
     // The inputs as the next evaluation would read them; nullopt while one
     // holds no number.
     std::optional<LevelInputs> inputs() const;
+    // The first of them that holds no number; nullopt while all do.
+    std::optional<LevelInput> inputWithoutNumber() const;
 
     // The levels of the model in use, for a window that plans with them: the
     // checks of a solve (a box, the focus to the field at fault), no

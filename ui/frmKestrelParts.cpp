@@ -30,6 +30,7 @@
 #include "ui/frmMixer.h"
 #include "ui/planning/frmSpurFree.h"
 #include "ui/planning/frmSpurTable.h"
+#include "files/DesignRecord.h"
 #include "files/MixerTableCsv.h"
 
 using namespace kestrel;
@@ -68,9 +69,10 @@ void frmKestrel::wireDesignFiles() {
     FileMixer_ = control<QListWidget>("FileMixer");
     FileErase_ = control<QListWidget>("FileErase");
     fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_, [this](const QString& name) {
-        const bool loaded = designFiles_->load(name);
-        if (loaded) spurTools_->designLoaded();
-        return loaded;
+        if (!designFiles_->load(name)) return false;
+        spurTable_->designLoaded(); // levels of the loaded drives
+        spurTools_->designLoaded();
+        return true;
     });
     const auto menu = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
     connect(menu("mnuSave"), &QAction::triggered, this, &frmKestrel::mnuSave_Click);
@@ -133,7 +135,8 @@ void frmKestrel::wireSpurTools() {
                                                  std::move(step));
     step_->onStepShown([this](int k) { spurTools_->stepShown(k); });
     spurTable_ = std::make_unique<frmSpurTable>([this] { return levels_->inputs(); },
-                                                [this] { levels_->reevaluate(); });
+                                                [this] { return levels_->reevaluate(); },
+                                                [this] { return levels_->inputWithoutNumber(); });
     levels_->useModel([this] { return spurTable_->activeModel(); });
     levels_->onEvaluated([this](const PairLevels& t) {
         spurTools_->levelsEvaluated(t);
@@ -180,23 +183,39 @@ void frmKestrel::registerSettings() {
                [w = finder("chkShade")] { return qobject_cast<QCheckBox*>(w()); });
 }
 
-// The mixer's spur table: one record per RF order, its two reference drives
-// and the switch, which comes last so that it acts on the loaded table.
+// The mixer's spur table: one record per RF order (a row too long for one
+// record continues in a second, "gridIMT(n,6)" from LO order 6 on), its
+// two reference drives and the switch, which comes last so that it acts on
+// the loaded table.
 void frmKestrel::registerSpurTableSettings() {
     frmSpurTable* window = spurTable_.get();
     ui::DesignSettings& s = *settings_;
     for (int n = 0; n <= PairLevels::kMaxN; ++n) {
-        s.add({QStringLiteral("gridIMT(%1)").arg(n),
-               [window, n] { return std::optional<QString>(QString::fromStdString(csv::tableRow(window->table(), n))); },
+        const QString name = QStringLiteral("gridIMT(%1)").arg(n);
+        const QString tailName = QStringLiteral("gridIMT(%1,%2)").arg(n).arg(csv::kFirstTailOrder);
+        const auto stored = [window, n](const QString& name) {
+            return csv::storedRow(window->table(), n, designfile::kMaxTextLength - 1 - name.size());
+        };
+        const auto apply = [window, n](const QString& text, bool tail) {
+            MixerSpurTable copy = window->table();
+            if (tail ? csv::setTableTail(copy, n, text.toStdString()) : csv::setTableRow(copy, n, text.toStdString()))
+                if (!(copy == window->table())) window->setTable(copy);
+        };
+        s.add({name, [stored, name] { return std::optional<QString>(QString::fromStdString(stored(name).row)); },
                [window, n](const QString& row) {
                    MixerSpurTable copy = window->table();
                    return csv::setTableRow(copy, n, row.toStdString());
                },
-               [window, n](const QString& row) {
-                   MixerSpurTable copy = window->table();
-                   csv::setTableRow(copy, n, row.toStdString());
-                   if (!(copy == window->table())) window->setTable(copy);
-               }});
+               [apply](const QString& row) { apply(row, false); }});
+        ui::DesignSettings::Setting tail{
+            tailName, [stored, name] { return std::optional<QString>(QString::fromStdString(stored(name).tail)); },
+            [window, n](const QString& text) {
+                MixerSpurTable copy = window->table();
+                return csv::setTableTail(copy, n, text.toStdString());
+            },
+            [apply](const QString& text) { apply(text, true); }};
+        tail.omitEmpty = true;
+        s.add(std::move(tail));
     }
     const auto field = [window](const char* name) {
         return [w = window->findChild<QLineEdit*>(QLatin1String(name))] { return w; };

@@ -27,7 +27,7 @@ TEST(MixerSpurTable, ScalesEachProductWithTheRFDrive) {
         {-4, 3, 0, -36},   // LO harmonics alone fall as the wanted output rises
         {-4, 0, 1, -20},   // n = 1 follows the wanted output
         {-4, 9, 8, -48},   // orders beyond the analyzer's lines
-        {-4, 4, 4, std::nullopt}, // an empty cell has no level
+        {-4, 9, 7, std::nullopt}, // no entry and no estimate
         {-4, 1, 1, std::nullopt},
         {-4, 0, 0, std::nullopt},
     };
@@ -36,6 +36,9 @@ TEST(MixerSpurTable, ScalesEachProductWithTheRFDrive) {
         for (double lo : {7.0, 17.0}) {
             const PairLevels levels = table.evaluate({lo, c.rfPower, 8, 25, 25});
             EXPECT_EQ(levels.at(c.m, c.n), c.level) << c.m << "x" << c.n << " at " << c.rfPower;
+            // An empty cell keeps the estimate, with the drives it has.
+            const LevelInputs in{lo, c.rfPower, 8, 25, 25};
+            EXPECT_EQ(levels.at(4, 4), BuiltInLevelModel().evaluate(in).at(4, 4));
         }
     }
 }

@@ -138,9 +138,13 @@ TEST(SpurLevels, OverflowIsTracedToTheInputAtFault) {
         EXPECT_EQ(fault, r.fault) << r.in.loPower << " " << r.in.rfPower << " " << r.in.convLoss;
         EXPECT_EQ(fitsSingle(BuiltInLevelModel{}.evaluate(r.in)), !r.fault);
     }
-    // The mixer's table scales with the RF drive alone.
+    // The mixer's table scales with the RF drive alone; an empty cell keeps
+    // the estimate, and with it the LO drive.
     MixerSpurTable table;
     table.setCell(2, 3, 60);
+    EXPECT_EQ(findLevelOverflow(table, {1e38, -5, 8, 25, 25}, I::LOPower), I::LOPower);
+    for (int m = 0; m <= PairLevels::kMaxM; ++m)
+        for (int n = 0; n <= PairLevels::kMaxN; ++n) table.setCell(m, n, 60);
     EXPECT_EQ(findLevelOverflow(table, {1e38, -5, 8, 25, 25}, I::LOPower), std::nullopt);
     EXPECT_EQ(findLevelOverflow(table, {8, 1e38, 8, 25, 25}, I::LOPower), I::RFPower);
 }

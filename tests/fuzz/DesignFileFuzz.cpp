@@ -32,6 +32,10 @@ void checkExtension(const std::uint8_t* data, std::size_t size) {
 
 } // namespace
 
+bool fuzzInputAccepted(const std::uint8_t* data, std::size_t size) {
+    return readRecords({data, size}).record.has_value();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     checkExtension(data, size);
     const ReadResult read = readRecords({data, size});

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include "display/DisplayMapping.h"
+#include "ui/frmMixer.h"
 #include "ui/planning/frmSpurTable.h"
 
 using namespace kestrel::filetest;
@@ -16,6 +17,8 @@ protected:
     QTableWidget* grid() { return table()->findChild<QTableWidget*>("gridIMT"); }
     QCheckBox* useIt() { return table()->findChild<QCheckBox*>("chkUseIMT"); }
     void edit(int m, int n, const QString& text) { grid()->item(n + 1, m + 1)->setText(text); }
+    QString cellText(int m, int n) { return grid()->item(n + 1, m + 1)->text(); }
+    QString note() { return table()->findChild<QLabel*>("lblIMTNote")->text(); }
     double top(const char* line) {
         return get<QWidget>("Frame4")->findChild<QObject*>(line)->property("y1").toDouble();
     }
@@ -29,7 +32,7 @@ TEST_F(SpurTableUi, TheSwitchMakesTheTableTheLevelModel) {
     EXPECT_EQ(top("Spurs0x2"), 360 + 36 * 63); // not in use yet
     useIt()->click();
     EXPECT_EQ(top("Spurs0x2"), 360 + 36 * (40 - 5)); // (2 - 1) x 5 dB up
-    EXPECT_EQ(top("Spurs1x2"), kestrel::display::kBaselineY); // no data: flat
+    EXPECT_EQ(top("Spurs1x2"), 360 + 36 * 68); // no entry: the estimate
     EXPECT_EQ(top("Spurs1x1"), 360);
     EXPECT_TRUE(table()->findChild<QLabel*>("lblIMTNote")->text().startsWith("Levels: this table"));
 
@@ -72,8 +75,91 @@ TEST_F(SpurTableUi, ImportTurnsPositiveSuppressionWhenAsked) {
     BoxAnswerer ok;
     table()->cmdIMTImport_Click();
     ASSERT_EQ(ok.seen().size(), 1u);
-    EXPECT_TRUE(ok.seen()[0].text.startsWith("Line 2 of bad.csv")) << ok.seen()[0].text.toStdString();
+    EXPECT_TRUE(ok.seen()[0].text.startsWith("Row 2, column 1 of bad.csv")) << ok.seen()[0].text.toStdString();
     EXPECT_EQ(table()->table().cell(0, 1), -20); // unchanged
+}
+
+TEST_F(SpurTableUi, AHandEntryAboveZeroAsksTheSignQuestion) {
+    struct Case { const char* typed; QMessageBox::StandardButton answer; bool asked; const char* shown;
+                  std::optional<double> level; bool bound; };
+    const Case cases[] = {
+        {"40", QMessageBox::Yes, true, "-40", -40, false},
+        {"40.5", QMessageBox::No, true, "40.5", 40.5, false}, // a level above the wanted output
+        {"-40", QMessageBox::Yes, false, "-40", -40, false},
+        {">90", QMessageBox::Yes, false, ">90", -90, true},
+        {"-", QMessageBox::Yes, false, "", std::nullopt, false},
+        {"\u2014", QMessageBox::Yes, false, "", std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        BoxAnswerer boxes(c.answer);
+        edit(0, 2, QString::fromUtf8(c.typed));
+        ASSERT_EQ(boxes.seen().size(), c.asked ? 1u : 0u) << c.typed;
+        if (c.asked) {
+            EXPECT_EQ(boxes.seen()[0].text, "The value is positive: read it as dB below the wanted output?");
+            EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Question);
+            EXPECT_EQ(boxes.seen()[0].defaultButton, QMessageBox::Yes);
+        }
+        EXPECT_EQ(cellText(0, 2), c.shown) << c.typed;
+        EXPECT_EQ(table()->table().cell(0, 2), c.level) << c.typed;
+        EXPECT_EQ(table()->table().bound(0, 2), c.bound) << c.typed;
+    }
+}
+
+TEST_F(SpurTableUi, LoadingWithTheTableInUseEvaluatesAtOnce) {
+    edit(0, 2, "-40"); // measured at RF -10 dBm
+    useIt()->click();  // the design drives -5 dBm: 5 dB up
+    ASSERT_EQ(top("Spurs0x2"), 360 + 36 * 35);
+    ASSERT_TRUE(save("drive").empty());
+    field("txtRFPower")->setText("0");
+    {
+        BoxAnswerer boxes;
+        get<QPushButton>("cmdCalculate")->click();
+    }
+    ASSERT_EQ(top("Spurs0x2"), 360 + 36 * 30);
+    // The same table and switch: only the loaded drive differs.
+    load("drive.kst");
+    EXPECT_EQ(top("Spurs0x2"), 360 + 36 * 35);
+}
+
+TEST_F(SpurTableUi, FillWritesTheShortNumberText) {
+    frmMixer* mixer = w_->mixerWindow();
+    mixer->txtConversionLoss()->setText("8.3"); // singles: 8.3000002, 24.700001
+    mixer->txtLOIsolation()->setText("24.7");
+    field("txtRFPower")->setText("-5.5");
+    table()->cmdIMTFill_Click();
+    EXPECT_EQ(cellText(1, 0), "-2.9");
+    EXPECT_EQ(cellText(0, 2), "-63.5");
+    field("txtRFPower")->setText("-5.1");
+    table()->cmdIMTFill_Click();
+    EXPECT_EQ(table()->findChild<QLineEdit*>("txtIMTRFRef")->text(), "-5.1");
+    EXPECT_EQ(cellText(1, 0), "-3.3");
+}
+
+TEST_F(SpurTableUi, SaysWhyThereAreNoLevels) {
+    useIt()->click();
+    w_->mixerWindow()->txtConversionLoss()->setText("abc");
+    edit(0, 2, "-40");
+    EXPECT_EQ(note(), "No levels: the Mixer Parameters' \"Conversion Loss\" is not a number, so the spur "
+                      "lines keep their last heights.");
+}
+
+TEST_F(SpurTableUi, TheMenuBringsAMinimizedWindowBackAndEscClosesIt) {
+    get<QAction>("mnuSpurTable")->trigger();
+    EXPECT_EQ(table()->focusWidget(), table()->findChild<QLineEdit*>("txtIMTRFRef"));
+    table()->showMinimized();
+    get<QAction>("mnuSpurTable")->trigger();
+    EXPECT_TRUE(table()->isVisible() && !table()->isMinimized());
+    for (const char* name : {"txtIMTLORef", "gridIMT", "chkUseIMT", "cmdIMTClear"}) {
+        table()->showWindow();
+        QTest::keyClick(table()->findChild<QWidget*>(name), Qt::Key_Escape);
+        EXPECT_FALSE(table()->isVisible()) << name;
+    }
+    table()->showWindow(); // a reference typed and not left still counts
+    auto* loRef = table()->findChild<QLineEdit*>("txtIMTLORef");
+    loRef->setFocus();
+    loRef->setText("13");
+    QTest::keyClick(loRef, Qt::Key_Escape);
+    EXPECT_EQ(table()->table().loReference, 13);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <vector>
 
 #include "engine/NumberText.h"
 #include "files/MixerTableCsv.h"
@@ -54,46 +56,12 @@ bool editable(int m, int n) { return isTablePair(m, n); }
 
 } // namespace
 
-frmSpurTable::frmSpurTable(Inputs inputs, std::function<void()> evaluate)
+frmSpurTable::frmSpurTable(Inputs inputs, std::function<bool()> evaluate, MissingInput withoutNumber)
     : QWidget(nullptr, Qt::Window), inputs_(std::move(inputs)), evaluate_(std::move(evaluate)),
-      choose_(chooseTableFile) {
+      withoutNumber_(std::move(withoutNumber)), choose_(chooseTableFile) {
     setObjectName(QStringLiteral("frmSpurTable"));
     setWindowTitle(kTableTitle);
-
-    using ui::namedControl;
-    gridIMT_ = namedControl<QTableWidget>(this, "gridIMT", kRows, kColumns);
-    txtIMTRFRef_ = namedControl<QLineEdit>(this, "txtIMTRFRef", QStringLiteral("-10"));
-    txtIMTLORef_ = namedControl<QLineEdit>(this, "txtIMTLORef", QStringLiteral("7"));
-    chkUseIMT_ = namedControl<QCheckBox>(this, "chkUseIMT", QStringLiteral("Use this table for the spur levels"));
-    lblIMTNote_ = namedControl<QLabel>(this, "lblIMTNote");
-    lblIMTNote_->setWordWrap(true);
-    const auto button = [this](const char* name, const char* caption, void (frmSpurTable::*click)()) {
-        auto* b = ui::namedControl<QPushButton>(this, name, QLatin1String(caption));
-        connect(b, &QPushButton::clicked, this, click);
-        return b;
-    };
-
-    auto* references = new QGridLayout;
-    references->addWidget(new QLabel(QStringLiteral("Measured at RF power (dBm)"), this), 0, 0);
-    references->addWidget(txtIMTRFRef_, 0, 1);
-    references->addWidget(new QLabel(QStringLiteral("and LO power (dBm)"), this), 0, 2);
-    references->addWidget(txtIMTLORef_, 0, 3);
-    references->setColumnStretch(4, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("cmdIMTFill", "Fill from Estimate", &frmSpurTable::cmdIMTFill_Click));
-    buttons->addWidget(button("cmdIMTImport", "Import CSV...", &frmSpurTable::cmdIMTImport_Click));
-    buttons->addWidget(button("cmdIMTExport", "Export CSV...", &frmSpurTable::cmdIMTExport_Click));
-    buttons->addWidget(button("cmdIMTClear", "Clear", &frmSpurTable::cmdIMTClear_Click));
-    buttons->addStretch(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Level of each product in dBc below the wanted "
-                                                "1x1 output; an empty cell has no data."),
-                                 this));
-    layout->addWidget(gridIMT_, 1);
-    layout->addLayout(references);
-    layout->addWidget(chkUseIMT_);
-    layout->addLayout(buttons);
-    layout->addWidget(lblIMTNote_);
+    buildLayout();
     buildGrid();
 
     focus_ = new ui::FocusEvents(this);
@@ -104,6 +72,57 @@ frmSpurTable::frmSpurTable(Inputs inputs, std::function<void()> evaluate)
     connect(chkUseIMT_, &QCheckBox::toggled, this, &frmSpurTable::chkUseIMT_Click);
     connect(gridIMT_, &QTableWidget::itemChanged, this, &frmSpurTable::cellChanged);
     updateNote();
+}
+
+void frmSpurTable::buildLayout() {
+    using ui::namedControl;
+    gridIMT_ = namedControl<QTableWidget>(this, "gridIMT", kRows, kColumns);
+    // Tab leaves the table, as it leaves the main window's grid.
+    gridIMT_->setTabKeyNavigation(false);
+    txtIMTRFRef_ = namedControl<QLineEdit>(this, "txtIMTRFRef", QStringLiteral("-10"));
+    txtIMTLORef_ = namedControl<QLineEdit>(this, "txtIMTLORef", QStringLiteral("7"));
+    chkUseIMT_ = namedControl<QCheckBox>(this, "chkUseIMT", QStringLiteral("&Use this table for the spur levels"));
+    lblIMTNote_ = namedControl<QLabel>(this, "lblIMTNote");
+    lblIMTNote_->setWordWrap(true);
+    auto* caption = namedControl<QLabel>(this, "lblIMTCaption",
+                                         QStringLiteral("Level of each product in dBc (negative = below the wanted "
+                                                        "output); an empty cell keeps the built-in estimate."));
+    caption->setWordWrap(true);
+    const auto label = [this](const char* text, QWidget* buddy) {
+        auto* l = new QLabel(QLatin1String(text), this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    std::vector<QWidget*> order{txtIMTRFRef_, txtIMTLORef_, chkUseIMT_};
+    const auto button = [this, &order](const char* name, const char* caption, void (frmSpurTable::*click)()) {
+        auto* b = ui::namedControl<QPushButton>(this, name, QLatin1String(caption));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, click);
+        order.push_back(b);
+        return b;
+    };
+
+    auto* references = new QGridLayout;
+    references->addWidget(label("Measured at &RF power (dBm)", txtIMTRFRef_), 0, 0);
+    references->addWidget(txtIMTRFRef_, 0, 1);
+    references->addWidget(label("and &LO power (dBm)", txtIMTLORef_), 0, 2);
+    references->addWidget(txtIMTLORef_, 0, 3);
+    references->setColumnStretch(4, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button("cmdIMTFill", "&Fill from Estimate", &frmSpurTable::cmdIMTFill_Click));
+    buttons->addWidget(button("cmdIMTImport", "&Import CSV...", &frmSpurTable::cmdIMTImport_Click));
+    buttons->addWidget(button("cmdIMTExport", "&Export CSV...", &frmSpurTable::cmdIMTExport_Click));
+    buttons->addWidget(button("cmdIMTClear", "&Clear", &frmSpurTable::cmdIMTClear_Click));
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addWidget(gridIMT_, 1);
+    layout->addLayout(references);
+    layout->addWidget(chkUseIMT_);
+    layout->addLayout(buttons);
+    layout->addWidget(lblIMTNote_);
+    order.push_back(gridIMT_);
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
 void frmSpurTable::buildGrid() {
@@ -140,8 +159,7 @@ void frmSpurTable::fillGrid() {
     for (int m = 0; m <= PairLevels::kMaxM; ++m)
         for (int n = 0; n <= PairLevels::kMaxN; ++n)
             if (editable(m, n)) {
-                const auto v = table_.cell(m, n);
-                gridIMT_->item(n + 1, m + 1)->setText(v ? qstr(shortText(toSingle(*v))) : QString());
+                gridIMT_->item(n + 1, m + 1)->setText(qstr(csv::entryText(table_, m, n)));
             }
     txtIMTRFRef_->setText(number(table_.rfReference));
     txtIMTLORef_->setText(number(table_.loReference));
@@ -149,10 +167,33 @@ void frmSpurTable::fillGrid() {
 }
 
 void frmSpurTable::showWindow() {
-    if (!isVisible()) ui::centreOnScreen(this);
+    const bool opening = !isVisible();
+    if (opening) ui::centreOnScreen(this);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
+    if (opening) txtIMTRFRef_->setFocus(Qt::OtherFocusReason);
+    updateNote(); // a mixer figure may have changed meanwhile
+}
+
+void frmSpurTable::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // A reference typed but not yet left counts first; one that is no
+        // number keeps the window open with the focus in it.
+        QWidget* f = focusWidget();
+        if ((f == txtIMTRFRef_ && !referenceLeft(txtIMTRFRef_, table_.rfReference)) ||
+            (f == txtIMTLORef_ && !referenceLeft(txtIMTLORef_, table_.loReference)))
+            return;
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmSpurTable::designLoaded() {
+    if (chkUseIMT_->isChecked()) evaluate_();
+    updateNote();
 }
 
 const LevelModel* frmSpurTable::activeModel() const {
@@ -170,46 +211,74 @@ void frmSpurTable::cellChanged(QTableWidgetItem* item) {
     const int m = item->column() - 1;
     const int n = item->row() - 1;
     if (!editable(m, n)) return;
-    const std::string text = item->text().trimmed().toStdString();
-    const std::optional<float> value = toSingleStrict(text);
-    if (!text.empty() && !value) {
+    // Guarded while a box is open: its event loop may deliver more edits.
+    filling_ = true;
+    std::optional<csv::TableEntry> entry = csv::readEntry(item->text().toStdString(), false);
+    if (!entry) {
         ui::showNumericCheck(this);
-        // Back to what the cell held before the edit.
-        filling_ = true;
-        const auto old = table_.cell(m, n);
-        item->setText(old ? qstr(shortText(toSingle(*old))) : QString());
-        filling_ = false;
-        return;
+    } else if (entry->level && *entry->level > 0 && !entry->bound &&
+               ui::showMessage(this,
+                               QStringLiteral("The value is positive: read it as dB below the wanted output?"),
+                               kTableTitle, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes) == QMessageBox::Yes) {
+        entry->level = -*entry->level;
     }
-    table_.setCell(m, n, value ? std::optional<double>(*value) : std::nullopt);
-    changed();
+    if (entry) table_.setCell(m, n, entry->level, entry->bound);
+    // What the cell holds, as the table shows it; a refused edit goes back.
+    item->setText(qstr(csv::entryText(table_, m, n)));
+    filling_ = false;
+    if (entry) changed();
 }
 
-void frmSpurTable::referenceLeft(QLineEdit* field, double& reference) {
-    const std::optional<float> value = toSingleStrict(field->text().toStdString());
-    if (!value) {
+bool frmSpurTable::referenceLeft(QLineEdit* field, double& reference) {
+    const std::string text = field->text().toStdString();
+    if (!toSingleStrict(text)) {
         ui::showNumericCheck(this);
         // After the box has closed, so that leaving the field again is seen.
         QTimer::singleShot(0, field, [field] { field->setFocus(); });
-        return;
+        return false;
     }
-    if (*value == reference) return;
-    reference = *value;
+    // The number as typed: a drive equal to it scales no level at all.
+    const double value = *toDoubleStrict(text);
+    if (value == reference) return true;
+    reference = value;
     changed();
+    return true;
 }
 
 void frmSpurTable::changed() {
-    updateNote();
     // While the estimate is in use the table changes no level.
     if (chkUseIMT_->isChecked()) evaluate_();
+    updateNote();
 }
 
 void frmSpurTable::chkUseIMT_Click() {
-    updateNote();
     evaluate_();
+    updateNote();
+}
+
+QString frmSpurTable::whyNoLevels() const {
+    if (const std::optional<LevelInput> missing = withoutNumber_ ? withoutNumber_() : std::nullopt) {
+        static const char* const kNames[] = {"the main window's \"LO Power\"",
+                                             "the main window's \"RF Power\"",
+                                             "the Mixer Parameters' \"Conversion Loss\"",
+                                             "the Mixer Parameters' \"RF to IF Isolation\"",
+                                             "the Mixer Parameters' \"LO to IF Isolation\""};
+        return QStringLiteral("No levels: %1 is not a number, so the spur lines keep their last heights.")
+            .arg(QLatin1String(kNames[int(*missing)]));
+    }
+    const std::optional<LevelInputs> in = inputs_();
+    if (in && chkUseIMT_->isChecked() && !fitsSingle(table_.evaluate(*in)))
+        return QStringLiteral("No levels: with these drives a level of this table is too large to show, "
+                              "so the spur lines keep their last heights.");
+    return {};
 }
 
 void frmSpurTable::updateNote() {
+    if (const QString why = whyNoLevels(); !why.isEmpty()) {
+        lblIMTNote_->setText(why);
+        return;
+    }
     if (!chkUseIMT_->isChecked()) {
         lblIMTNote_->setText(QStringLiteral("Levels: the built-in estimate from the drives and the "
                                             "mixer parameters."));
@@ -238,9 +307,9 @@ void frmSpurTable::cmdIMTFill_Click() {
     }
     for (int m = 0; m <= PairLevels::kMaxM; ++m)
         for (int n = 0; n <= PairLevels::kMaxN; ++n)
-            if (const auto level = estimate.at(m, n)) table_.setCell(m, n, double(toSingle(*level)));
-    table_.rfReference = toSingle(in->rfPower);
-    table_.loReference = toSingle(in->loPower);
+            if (const auto level = estimate.at(m, n)) table_.setCell(m, n, estimateEntry(*level, *in));
+    table_.rfReference = in->rfPower;
+    table_.loReference = in->loPower;
     fillGrid();
     changed();
 }
@@ -262,8 +331,13 @@ void frmSpurTable::cmdIMTImport_Click() {
     const csv::MixerTableRead read = csv::readMixerTable(std::string_view(bytes.data(), bytes.size()));
     if (!read.table) {
         ui::showMessage(this,
-                        QStringLiteral("Line %1 of %2 cannot be read: %3. The table was not changed.")
-                            .arg(read.badLine)
+                        (read.badColumn > 0 ? QStringLiteral("Row %1, column %2 of %3 cannot be read: %4. "
+                                                             "The table was not changed.")
+                                                  .arg(read.badLine)
+                                                  .arg(read.badColumn)
+                                            : QStringLiteral("Row %1 of %2 cannot be read: %3. The table "
+                                                             "was not changed.")
+                                                  .arg(read.badLine))
                             .arg(name, QString::fromStdString(read.why)),
                         kTableTitle, QMessageBox::Critical);
         return;

@@ -12,6 +12,7 @@
 #include "engine/LevelModel.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,12 +28,19 @@ class frmSpurTable : public QWidget {
 public:
     // inputs: the drives and mixer figures as the next evaluation reads them
     // (nullopt while one is no number); evaluate: evaluates the levels
-    // through the model in use, without the power fields' warnings.
+    // through the model in use, without the power fields' warnings (true
+    // when the lines were set); withoutNumber: the input that holds no number.
     using Inputs = std::function<std::optional<kestrel::LevelInputs>()>;
-    frmSpurTable(Inputs inputs, std::function<void()> evaluate);
+    using MissingInput = std::function<std::optional<kestrel::LevelInput>()>;
+    frmSpurTable(Inputs inputs, std::function<bool()> evaluate, MissingInput withoutNumber);
 
-    // "Mixer Spur &Table...": shown, in front.
+    // "Mixer Spur &Table...": shown, in front, restored when minimized; on
+    // opening the focus is in the first reference field.
     void showWindow();
+
+    // After a design was loaded: while the table is in use its levels are
+    // evaluated at once with the loaded drives.
+    void designLoaded();
 
     // The table while the switch is on, else nullptr (the built-in estimate).
     const kestrel::LevelModel* activeModel() const;
@@ -56,15 +64,21 @@ public:
     void txtIMTRFRef_LostFocus() { referenceLeft(txtIMTRFRef_, table_.rfReference); }
     void txtIMTLORef_LostFocus() { referenceLeft(txtIMTLORef_, table_.loReference); }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildGrid();
+    void buildLayout();
     void fillGrid();
     void cellChanged(QTableWidgetItem* item);
-    void referenceLeft(QLineEdit* field, double& reference);
+    bool referenceLeft(QLineEdit* field, double& reference); // false: refused
     void changed();
+    QString whyNoLevels() const;
 
     Inputs inputs_;
-    std::function<void()> evaluate_;
+    std::function<bool()> evaluate_;
+    MissingInput withoutNumber_;
     PathChooser choose_;
     kestrel::MixerSpurTable table_;
     bool filling_ = false;
