@@ -63,6 +63,24 @@ TEST_F(MainWindow, F1TheMenuAndAgainShowOneViewerWithTheManual) {
     EXPECT_TRUE(browser->toPlainText().contains("Contents"));
 }
 
+// Neither window has a button to close it: Esc does, wherever the focus is
+// inside, and the main window stays open.
+TEST_F(MainWindow, EscClosesTheManualAndTheAboutBox) {
+    const std::pair<const char*, const char*> windows[] = {{"mnuKstHelp", "helpViewer"},
+                                                           {"mnuAboutKestrel", "frmAboutKestrel"}};
+    for (const auto& [item, window] : windows) {
+        trigger(item);
+        QWidget* opened = topLevelsNamed(QLatin1String(window)).value(0);
+        ASSERT_NE(opened, nullptr) << item;
+        showAndActivate(opened);
+        QWidget* target = opened->focusWidget() ? opened->focusWidget() : opened;
+        QTest::keyClick(target, Qt::Key_Escape);
+        EXPECT_FALSE(opened->isVisible()) << item;
+        EXPECT_TRUE(w.isVisible());
+        showAndActivate(&w);
+    }
+}
+
 TEST(HelpViewer, MissingFileIsReportedInsideTheViewer) {
     QTemporaryDir empty;
     kestrel::ui::HelpViewer viewer(empty.filePath("KESTRELII.HLP"));
