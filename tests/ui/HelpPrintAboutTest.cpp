@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QScreen>
@@ -213,6 +214,15 @@ TEST_F(MainWindow, AboutOpensOneCentredWindowAndCentresItAgainAfterAClose) {
     trigger("mnuAboutKestrel");
     EXPECT_EQ(topLevelsNamed("frmAboutKestrel").size(), 1);
     EXPECT_LE(offCentre(about), 1);
+}
+
+TEST(AboutWindow, EveryLineFitsItsLabel) {
+    frmAboutKestrel about;
+    const QList<QLabel*> labels = about.findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 6);
+    for (const QLabel* label : labels)
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString() << ": " << label->text().toStdString();
 }
 
 TEST_F(MainWindow, ClosingTheMainWindowClosesAboutAndHelp) {
