@@ -64,10 +64,12 @@ if(PROJECT_IS_TOP_LEVEL)
     # Folders the package creates are rwxr-xr-x whatever the builder's umask.
     set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
         OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-    # The fonts its layout is drawn for; the libraries it links (Qt 6 widgets,
+    # The fonts its layout is drawn for, and the proportional sans-serif of
+    # the menus and the manual (with fonts-liberation alone, fontconfig gives
+    # Liberation Mono for "sans-serif"); the libraries it links (Qt 6 widgets,
     # print support and SVG with the xcb platform plugin in libqt6gui6, the C and
     # C++ run times) come from dpkg-shlibdeps (dpkg-dev, a set-up package).
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
     find_program(KESTREL_DPKG_SHLIBDEPS dpkg-shlibdeps)
     if(KESTREL_DPKG_SHLIBDEPS)
         set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,9 +1,13 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 set -euo pipefail
 
-# dpkg-dev: dpkg-shlibdeps computes the Debian package's dependencies.
-KESTREL_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation dpkg-dev
-                  libgtest-dev libgmock-dev libbenchmark-dev)
+# dpkg-dev: dpkg-shlibdeps computes the Debian package's dependencies, and
+# cpack runs file to find the executables it asks about.
+# fonts-dejavu-core: with fonts-liberation alone fontconfig answers
+# "sans-serif" with Liberation Mono, and the menus and the manual would be
+# monospaced.
+KESTREL_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation fonts-dejavu-core
+                  dpkg-dev file libgtest-dev libgmock-dev libbenchmark-dev)
 # Only ./fuzz.sh needs these: clang with libFuzzer and its sanitizer runtimes.
 KESTREL_FUZZ_PACKAGES=(clang libclang-rt-dev)
 

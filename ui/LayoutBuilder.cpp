@@ -80,4 +80,18 @@ QHash<QString, QWidget*> buildControls(QWidget* clientArea, std::span<const Cont
     return controls;
 }
 
+void nameAfterLabels(const QHash<QString, QWidget*>& controls, std::span<const LabelledControl> pairs) {
+    const auto name = [](std::string_view text) {
+        return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    };
+    for (const LabelledControl& pair : pairs) {
+        QWidget* control = controls.value(name(pair.control));
+        const QWidget* label = controls.value(name(pair.label));
+        Q_ASSERT(control && label);
+        if (!control || !label) continue;
+        // Labels and check boxes both carry their caption as "text".
+        control->setAccessibleName(label->property("text").toString().trimmed());
+    }
+}
+
 } // namespace kestrel::ui

@@ -39,8 +39,19 @@ inline constexpr int kTwipsPerPixel = 15;
 
 QRect twipsToPixels(int left, int top, int width, int height);
 
+// A control whose own caption is hidden or absent, and the label a person
+// reads beside it.
+struct LabelledControl {
+    std::string_view control;
+    std::string_view label;
+};
+
 // Creates every control of the table as a child of its parent (earlier rows
 // or the client area), in table order, and returns them by name.
 QHash<QString, QWidget*> buildControls(QWidget* clientArea, std::span<const ControlSpec> table);
+
+// Gives each control of `pairs` the text of its label, trimmed, as its
+// accessible name, so that a screen reader says what the eye reads.
+void nameAfterLabels(const QHash<QString, QWidget*>& controls, std::span<const LabelledControl> pairs);
 
 } // namespace kestrel::ui

@@ -131,7 +131,30 @@ constexpr std::array kLines = std::to_array<display::LineSpec>({
     {"Line30", 120, 9360, 2280, 9360, display::kDefaultLineColor, true},
 });
 
+// The fields, lists and the lock check box whose caption a person reads on
+// the label beside them.
+constexpr std::array kLabels = std::to_array<LabelledControl>({
+    {"chkOffset", "Label37"},
+    {"txtLOFreq", "Label2"},
+    {"txtLoOffset", "lblOffsetInst"},
+    {"txtLOPower", "Label1"},
+    {"cboLOHar", "Label3"},
+    {"txtRFStart", "Label7"},
+    {"txtRFStop", "Label8"},
+    {"cboSteps", "Label9"},
+    {"txtRFPower", "Label13"},
+    {"cboRFHar", "Label10"},
+    {"txtIFStart", "Label14"},
+    {"txtMarker1", "Label21"},
+    {"txtMarker2", "Label22"},
+    {"txtIFStop", "Label15"},
+    {"cboSweepSpeed", "Label20"},
+    {"txtRFDisFreq", "Label34"},
+    {"txtProject", "chkProject"},
+});
+
 std::span<const ControlSpec> mainWindowLayout() { return kLayout; }
+std::span<const LabelledControl> mainWindowLabels() { return kLabels; }
 std::span<const display::LineSpec> mainWindowLines() { return kLines; }
 
 } // namespace kestrel::ui

@@ -15,5 +15,7 @@ inline constexpr int kClientHeight = 9600;
 
 std::span<const ControlSpec> mainWindowLayout();
 std::span<const display::LineSpec> mainWindowLines();
+// Controls named for screen readers after the label beside them.
+std::span<const LabelledControl> mainWindowLabels();
 
 } // namespace kestrel::ui

@@ -13,6 +13,8 @@ TitledFileList::TitledFileList(QWidget* parent) : QListWidget(parent), title_(ne
 
 void TitledFileList::setTitle(const QString& text, const QColor& colour) {
     title_->setText(text);
+    // The title is what a person reads as the list's caption.
+    setAccessibleName(text.trimmed());
     QFont bold = font();
     bold.setBold(true);
     title_->setFont(bold);

@@ -88,6 +88,7 @@ frmKestrel::frmKestrel() : matrix_(std::make_unique<SpurMatrix>()) {
     client->setFixedSize(ui::twipsToPixels(0, 0, ui::kClientWidth, ui::kClientHeight).size());
     setCentralWidget(client);
     controls_ = ui::buildControls(client, ui::mainWindowLayout());
+    ui::nameAfterLabels(controls_, ui::mainWindowLabels());
     client->addLines(ui::mainWindowLines());
     buildMenus();
 

@@ -31,6 +31,12 @@ constexpr std::array kLayout = std::to_array<ControlSpec>({
     {"txtLOIsolation", "", K::Text, 2160, 960, 615, 285, kestrel::initial::LOIsolation},
 });
 
+constexpr std::array kLabels = std::to_array<kestrel::ui::LabelledControl>({
+    {"txtConversionLoss", "Label1"},
+    {"txtRFIsolation", "Label2"},
+    {"txtLOIsolation", "Label3"},
+});
+
 // The window has no border of its own.
 constexpr std::array kLines = std::to_array<kestrel::display::LineSpec>({
     {"Line1", 120, 120, 120, 1320},
@@ -66,6 +72,7 @@ frmMixer::frmMixer() : LineCanvas(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setFixedSize(client.size());
 
     const auto controls = kestrel::ui::buildControls(this, kLayout);
+    kestrel::ui::nameAfterLabels(controls, kLabels);
     addLines(kLines);
     conversionLoss_ = qobject_cast<QLineEdit*>(controls.value(QStringLiteral("txtConversionLoss")));
     rfIsolation_ = qobject_cast<QLineEdit*>(controls.value(QStringLiteral("txtRFIsolation")));

@@ -63,6 +63,20 @@ TEST_F(MainWindow, F1TheMenuAndAgainShowOneViewerWithTheManual) {
     EXPECT_TRUE(browser->toPlainText().contains("Contents"));
 }
 
+// Neither window has a button to close it: Esc does.
+TEST_F(MainWindow, EscClosesTheManualAndTheAboutBox) {
+    using Window = std::pair<const char*, const char*>; // menu item, window
+    for (const auto& [item, name] : {Window{"mnuKstHelp", "helpViewer"}, Window{"mnuAboutKestrel", "frmAboutKestrel"}}) {
+        trigger(item);
+        QWidget* opened = topLevelsNamed(QLatin1String(name)).value(0);
+        ASSERT_NE(opened, nullptr) << item;
+        showAndActivate(opened);
+        QTest::keyClick(opened->focusWidget() ? opened->focusWidget() : opened, Qt::Key_Escape);
+        EXPECT_FALSE(opened->isVisible()) << item;
+        EXPECT_TRUE(w.isVisible());
+    }
+}
+
 TEST(HelpViewer, MissingFileIsReportedInsideTheViewer) {
     QTemporaryDir empty;
     kestrel::ui::HelpViewer viewer(empty.filePath("KESTRELII.HLP"));
