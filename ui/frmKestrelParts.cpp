@@ -28,6 +28,7 @@
 #include "ui/SpurTools.h"
 #include "ui/frmKestrel.h"
 #include "ui/frmMixer.h"
+#include "ui/planning/frmIfPlanner.h"
 #include "ui/planning/frmSpurFree.h"
 #include "ui/planning/frmSpurTable.h"
 #include "files/MixerTableCsv.h"
@@ -68,7 +69,11 @@ void frmKestrel::wireDesignFiles() {
     FileMixer_ = control<QListWidget>("FileMixer");
     FileErase_ = control<QListWidget>("FileErase");
     fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_,
-                                   [this](const QString& name) { return designFiles_->load(name); });
+                                   [this](const QString& name) {
+                                       const bool loaded = designFiles_->load(name);
+                                       if (loaded && planner_) planner_->designLoaded();
+                                       return loaded;
+                                   });
     const auto menu = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
     connect(menu("mnuSave"), &QAction::triggered, this, &frmKestrel::mnuSave_Click);
     connect(menu("mnuLoad"), &QAction::triggered, this, &frmKestrel::mnuLoad_Click);

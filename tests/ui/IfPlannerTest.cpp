@@ -36,7 +36,7 @@ TEST_F(IfPlannerUi, UseWritesTheCentreOfTheSelectedRunIntoTheDesign) {
     EXPECT_EQ(grid->item(0, 0)->text(), text(run.from));
     in<QPushButton>("cmdPlanApply")->click();
     // The default RF band 12.5 to 16.5 under an LO c: W = [c - 16.5, c - 12.5].
-    const double c = run.centre();
+    const double c = run.picked;
     EXPECT_EQ(field("txtLOFreq")->text(), text(c));
     EXPECT_EQ(field("txtMarker1")->text(), text(c - 16.5));
     EXPECT_EQ(field("txtMarker2")->text(), text(c - 12.5));
