@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/IfPlanner.h"
 
 using namespace kestrel;
@@ -91,6 +93,80 @@ TEST(IfPlanner, RunsWidestFirstThenLowerFrom) {
     ASSERT_EQ(tracking.runs.size(), 2u);
     EXPECT_EQ(tracking.runs[0].from, 5);
     EXPECT_EQ(tracking.runs[1].from, 15);
+}
+
+} // namespace
+
+namespace {
+
+std::vector<bool> validity(const PlanResult& r) {
+    std::vector<bool> out;
+    for (const PlanCandidate& c : r.candidates) out.push_back(c.valid);
+    return out;
+}
+
+TEST(IfPlanner, ALoAtOrBelowZeroIsNoPlan) {
+    struct Case {
+        const char* what;
+        PlanQuery query;
+        std::vector<bool> valid;
+    };
+    const Case cases[] = {
+        // RF - LO stays positive below zero too, but such an LO is not one.
+        {"fixed LO -2..2", smallDesign(false, PlanWanted::RfMinusLo, -2, 2, 5), {false, false, false, true, true}},
+        {"fixed LO + RF", smallDesign(false, PlanWanted::LoPlusRf, -1, 1, 3), {false, false, true}},
+        // LO = RF + offset over RF 10..12: offset -10 reaches 0 at RF 10.
+        {"tracking offset -12..-8", smallDesign(true, PlanWanted::LoPlusRf, -12, -8, 5),
+         {false, false, false, true, true}},
+        {"tracking LO - RF", smallDesign(true, PlanWanted::LoMinusRf, -10.5, 0.5, 3), {false, false, true}},
+    };
+    for (const Case& c : cases) {
+        const PlanResult r = scanPlan(c.query);
+        EXPECT_EQ(validity(r), c.valid) << c.what;
+        for (const PlanCandidate& cand : r.candidates)
+            EXPECT_FALSE(!cand.valid && cand.clean) << c.what << " at " << cand.value;
+    }
+}
+
+// Runs of the pattern over the given candidate values: (From, To, picked).
+std::vector<std::tuple<double, double, double>> runsOf(const std::vector<double>& values,
+                                                       const std::vector<bool>& clean) {
+    std::vector<PlanCandidate> candidates;
+    for (std::size_t i = 0; i < values.size(); ++i) candidates.push_back({values[i], true, clean[i], std::nullopt});
+    std::vector<std::tuple<double, double, double>> out;
+    for (const CleanRun& r : cleanRuns(candidates)) out.emplace_back(r.from, r.to, r.picked);
+    return out;
+}
+
+TEST(IfPlanner, RunTiesGoToTheLowerCandidate) {
+    using Runs = std::vector<std::tuple<double, double, double>>;
+    struct Case {
+        const char* what;
+        std::vector<double> values;
+        std::vector<bool> clean;
+        Runs runs;
+    };
+    const Case cases[] = {
+        {"even run: the lower middle", {0, 1, 2, 3, 4, 5}, {false, true, true, true, true, false}, {{1, 4, 2}}},
+        {"two candidates", {0, 1, 2}, {true, true, false}, {{0, 1, 0}}},
+        {"odd run: the middle", {0, 1, 2, 3}, {false, true, true, true}, {{1, 3, 2}}},
+        {"downwards: still the lower value", {5, 4, 3, 2}, {true, true, true, true}, {{5, 2, 3}}},
+        // Two candidates each; the upper run is wider in frequency, not in candidates.
+        {"equal counts by lower From", {0, 1, 2, 10, 11, 12.5}, {true, true, false, false, true, true},
+         {{0, 1, 0}, {11, 12.5, 11}}},
+        {"equal counts downwards", {5, 4, 3, 2, 1, 0}, {true, true, false, false, true, true},
+         {{1, 0, 0}, {5, 4, 4}}},
+        {"more candidates first", {0, 1, 2, 3, 4, 5, 6}, {true, false, true, true, true, false, true},
+         {{2, 4, 3}, {0, 0, 0}, {6, 6, 6}}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(runsOf(c.values, c.clean), c.runs) << c.what;
+
+    // The scan reports the picked candidate's wanted band: LO 26 of 25..28.
+    const PlanResult fixed = scanPlan(smallDesign(false, PlanWanted::LoMinusRf, 25, 28, 4));
+    ASSERT_EQ(fixed.runs.size(), 1u);
+    EXPECT_EQ(fixed.runs[0].picked, 26);
+    EXPECT_EQ(fixed.runs[0].wanted.low, 14);
+    EXPECT_EQ(fixed.runs[0].wanted.high, 16);
 }
 
 } // namespace
