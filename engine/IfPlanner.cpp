@@ -159,6 +159,18 @@ std::optional<PlanNearest> nearestIn(const PlanQuery& q, const CandidateSolve& s
     return best;
 }
 
+// The wanted band at c over the RF band's ends, in double: what the markers
+// and the table show, free of the single LO's rounding (0.744, not 0.7439995).
+PlanBand exactWanted(const PlanQuery& q, double c) {
+    CurveSweep sweep;
+    sweep.rfFirst = q.rfStart;
+    sweep.rfLast = q.rfStop;
+    sweep.trackingLO = q.trackingLO;
+    sweep.lo = sweep.offset = c;
+    const OutputRange r = productRange(sweep, 1, 1, wantedFamily(q.wanted));
+    return {r.low, r.high};
+}
+
 } // namespace
 
 std::vector<double> planCandidates(const PlanQuery& q) {
@@ -243,7 +255,7 @@ PlanResult scanPlan(const PlanQuery& q) {
     result.runs = cleanRuns(result.candidates);
     for (CleanRun& run : result.runs) {
         const CandidateSolve solve(q, rf, run.picked);
-        if (const auto w = wantedOver(q, solve)) run.wanted = *w;
+        run.wanted = exactWanted(q, run.picked);
         run.nearest = nearestIn(q, solve, products);
     }
     return result;

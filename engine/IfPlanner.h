@@ -71,7 +71,7 @@ struct CleanRun {
     // equally near the lower.
     int pick = 0;
     double picked = 0;
-    PlanBand wanted;                    // at the picked candidate, without the guard
+    PlanBand wanted;                    // at the picked candidate over the RF band, in double
     std::optional<PlanNearest> nearest; // the nearest counted product outside it
 };
 
