@@ -99,74 +99,48 @@ TEST(IfPlanner, RunsWidestFirstThenLowerFrom) {
 
 namespace {
 
-std::vector<bool> validity(const PlanResult& r) {
-    std::vector<bool> out;
-    for (const PlanCandidate& c : r.candidates) out.push_back(c.valid);
-    return out;
-}
-
-TEST(IfPlanner, ALoAtOrBelowZeroIsNoPlan) {
+TEST(IfPlanner, ALoAtOrBelowZeroIsNoPlanAndNeverClean) {
     struct Case {
-        const char* what;
         PlanQuery query;
         std::vector<bool> valid;
     };
     const Case cases[] = {
         // RF - LO stays positive below zero too, but such an LO is not one.
-        {"fixed LO -2..2", smallDesign(false, PlanWanted::RfMinusLo, -2, 2, 5), {false, false, false, true, true}},
-        {"fixed LO + RF", smallDesign(false, PlanWanted::LoPlusRf, -1, 1, 3), {false, false, true}},
+        {smallDesign(false, PlanWanted::RfMinusLo, -2, 2, 5), {false, false, false, true, true}},
         // LO = RF + offset over RF 10..12: offset -10 reaches 0 at RF 10.
-        {"tracking offset -12..-8", smallDesign(true, PlanWanted::LoPlusRf, -12, -8, 5),
-         {false, false, false, true, true}},
-        {"tracking LO - RF", smallDesign(true, PlanWanted::LoMinusRf, -10.5, 0.5, 3), {false, false, true}},
+        {smallDesign(true, PlanWanted::LoPlusRf, -12, -8, 5), {false, false, false, true, true}},
+        {smallDesign(true, PlanWanted::LoMinusRf, -10.5, 0.5, 3), {false, false, true}},
     };
     for (const Case& c : cases) {
-        const PlanResult r = scanPlan(c.query);
-        EXPECT_EQ(validity(r), c.valid) << c.what;
-        for (const PlanCandidate& cand : r.candidates)
-            EXPECT_FALSE(!cand.valid && cand.clean) << c.what << " at " << cand.value;
+        std::vector<bool> valid;
+        for (const PlanCandidate& cand : scanPlan(c.query).candidates) {
+            valid.push_back(cand.valid);
+            EXPECT_TRUE(cand.valid || !cand.clean) << cand.value;
+        }
+        EXPECT_EQ(valid, c.valid) << c.query.from;
     }
 }
 
-// Runs of the pattern over the given candidate values: (From, To, picked).
-std::vector<std::tuple<double, double, double>> runsOf(const std::vector<double>& values,
-                                                       const std::vector<bool>& clean) {
-    std::vector<PlanCandidate> candidates;
-    for (std::size_t i = 0; i < values.size(); ++i) candidates.push_back({values[i], true, clean[i], std::nullopt});
-    std::vector<std::tuple<double, double, double>> out;
-    for (const CleanRun& r : cleanRuns(candidates)) out.emplace_back(r.from, r.to, r.picked);
-    return out;
-}
-
-TEST(IfPlanner, RunTiesGoToTheLowerCandidate) {
-    using Runs = std::vector<std::tuple<double, double, double>>;
+TEST(IfPlanner, RunsPickTheLowerMiddleAndTieByLowerFromOnIndices) {
     struct Case {
-        const char* what;
         std::vector<double> values;
         std::vector<bool> clean;
-        Runs runs;
+        std::vector<std::tuple<double, double, double>> runs; // From, To, picked
     };
     const Case cases[] = {
-        {"even run: the lower middle", {0, 1, 2, 3, 4, 5}, {false, true, true, true, true, false}, {{1, 4, 2}}},
-        {"two candidates", {0, 1, 2}, {true, true, false}, {{0, 1, 0}}},
-        {"odd run: the middle", {0, 1, 2, 3}, {false, true, true, true}, {{1, 3, 2}}},
-        {"downwards: still the lower value", {5, 4, 3, 2}, {true, true, true, true}, {{5, 2, 3}}},
+        {{0, 1, 2, 3, 4, 5}, {false, true, true, true, true, false}, {{1, 4, 2}}},
+        {{5, 4, 3, 2}, {true, true, true, true}, {{5, 2, 3}}}, // downwards: still the lower value
         // Two candidates each; the upper run is wider in frequency, not in candidates.
-        {"equal counts by lower From", {0, 1, 2, 10, 11, 12.5}, {true, true, false, false, true, true},
-         {{0, 1, 0}, {11, 12.5, 11}}},
-        {"equal counts downwards", {5, 4, 3, 2, 1, 0}, {true, true, false, false, true, true},
-         {{1, 0, 0}, {5, 4, 4}}},
-        {"more candidates first", {0, 1, 2, 3, 4, 5, 6}, {true, false, true, true, true, false, true},
-         {{2, 4, 3}, {0, 0, 0}, {6, 6, 6}}},
+        {{0, 1, 2, 10, 11, 12.5}, {true, true, false, false, true, true}, {{0, 1, 0}, {11, 12.5, 11}}},
+        {{5, 4, 3, 2, 1, 0}, {true, true, false, false, true, true}, {{1, 0, 0}, {5, 4, 4}}},
     };
-    for (const Case& c : cases) EXPECT_EQ(runsOf(c.values, c.clean), c.runs) << c.what;
-
-    // The scan reports the picked candidate's wanted band: LO 26 of 25..28.
-    const PlanResult fixed = scanPlan(smallDesign(false, PlanWanted::LoMinusRf, 25, 28, 4));
-    ASSERT_EQ(fixed.runs.size(), 1u);
-    EXPECT_EQ(fixed.runs[0].picked, 26);
-    EXPECT_EQ(fixed.runs[0].wanted.low, 14);
-    EXPECT_EQ(fixed.runs[0].wanted.high, 16);
+    for (const Case& c : cases) {
+        std::vector<PlanCandidate> candidates;
+        for (std::size_t i = 0; i < c.values.size(); ++i) candidates.push_back({c.values[i], true, c.clean[i], {}});
+        std::vector<std::tuple<double, double, double>> runs;
+        for (const CleanRun& r : cleanRuns(candidates)) runs.emplace_back(r.from, r.to, r.picked);
+        EXPECT_EQ(runs, c.runs) << c.values.front();
+    }
 }
 
 } // namespace

@@ -147,8 +147,7 @@ TEST_F(SpurChartUi, SvgTextIsAsLargeAsInThePng) {
     const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("font-size=\"([0-9.]+)\"")).match(svg);
     ASSERT_TRUE(size.hasMatch());
     QImage png(1, 1, QImage::Format_RGB32);
-    QPainter painter(&png);
-    EXPECT_NEAR(size.captured(1).toDouble(), painter.fontInfo().pixelSize(), 0.5);
+    EXPECT_NEAR(size.captured(1).toDouble(), QPainter(&png).fontInfo().pixelSize(), 0.5);
 }
 
 } // namespace
