@@ -1,10 +1,14 @@
 #include "display/PlanChart.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
+#include "display/ChartGeometry.h"
 #include "engine/NumberText.h"
 
 namespace kestrel::display {
@@ -58,6 +62,11 @@ void PlanChart::paintEvent(QPaintEvent*) {
     const auto xOf = [&](double c) {
         return span == 0 ? plot.center().x() : plot.left() + (c - first) / span * plot.width();
     };
+    // Round values of the candidate axis, under everything drawn.
+    const std::vector<double> ticks =
+        niceTicks({std::min(first, last), std::max(first, last)}, std::max(2, int(plot.width() / 80)));
+    p.setPen(QColor(224, 224, 224));
+    for (double t : ticks) p.drawLine(QPointF(xOf(t), plot.top()), QPointF(xOf(t), plot.bottom()));
     const double half = data_.points.size() > 1 ? plot.width() / (2.0 * (data_.points.size() - 1)) : 2;
     // Clean candidates shaded green, each to half way to its neighbours.
     for (const PlanPoint& pt : data_.points)
@@ -84,11 +93,23 @@ void PlanChart::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(255, 0, 0), 1, Qt::DashLine));
     p.drawLine(QPointF(plot.left(), yOf(data_.threshold)), QPointF(plot.right(), yOf(data_.threshold)));
 
-    p.setPen(Qt::black);
+    // The candidate axis at round values, and its ends where they have room.
     const auto label = [](double v) { return QString::fromStdString(generalText(v)); };
     const double base = plot.bottom() + 2;
-    p.drawText(QRectF(plot.left() - 40, base, 80, 14), Qt::AlignHCenter | Qt::AlignTop, label(first));
-    p.drawText(QRectF(plot.right() - 40, base, 80, 14), Qt::AlignHCenter | Qt::AlignTop, label(last));
+    const QFontMetrics fm(p.font());
+    std::vector<std::pair<double, QString>> labels;
+    for (double t : ticks) labels.emplace_back(xOf(t), label(t));
+    for (double end : {first, last}) {
+        const QString text = label(end);
+        const double x = xOf(end);
+        const bool crowded = std::any_of(labels.begin(), labels.end(), [&](const auto& l) {
+            return std::fabs(l.first - x) < (fm.horizontalAdvance(text) + fm.horizontalAdvance(l.second)) / 2.0 + 6;
+        });
+        if (!crowded) labels.emplace_back(x, text);
+    }
+    p.setPen(Qt::black);
+    for (const auto& [x, text] : labels)
+        p.drawText(QRectF(x - 40, base, 80, 14), Qt::AlignHCenter | Qt::AlignTop, text);
     p.drawText(QRectF(plot.left(), base + 14, plot.width(), 16), Qt::AlignHCenter | Qt::AlignTop,
                data_.axisTitle + QStringLiteral(": worst counted level (dBc)"));
 }

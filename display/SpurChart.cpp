@@ -16,6 +16,12 @@ namespace {
 
 // Room around the plot for the tick labels, the axis titles and the legend.
 constexpr double kLeft = 64, kRight = 112, kTop = 12, kBottom = 44;
+// Narrower than this the legend moves under the plot, in two columns of
+// four entries under its title, and the plot takes the whole width.
+constexpr double kLegendBesideWidth = kLeft + kRight + 300;
+constexpr double kRightNarrow = 16, kLegendRows = 5, kLegendRow = 20;
+
+bool legendBelow(QSize size) { return size.width() < kLegendBesideWidth; }
 constexpr QRgb kBandShade = 0xFFE4ECF8;   // the display band, pale blue
 constexpr QRgb kCleanShade = 0x7090E090;  // spur-free bands, translucent green
 constexpr QRgb kGridColor = 0xFFD8D8D8;
@@ -47,7 +53,7 @@ int paintRank(const ChartCurve& c) {
 
 SpurChart::SpurChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chartSpurs"));
-    setMinimumSize(360, 240);
+    setMinimumSize(240, 240); // narrow enough to sit beside the main window
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
 }
@@ -84,8 +90,11 @@ void SpurChart::setCursorRF(std::optional<double> rf) {
 }
 
 ChartMapping SpurChart::mapping(QSize size) const {
-    const QRectF plot(kLeft, kTop, std::max(1.0, size.width() - kLeft - kRight),
-                      std::max(1.0, size.height() - kTop - kBottom));
+    const bool below = legendBelow(size);
+    const double right = below ? kRightNarrow : kRight;
+    const double bottom = below ? kBottom + kLegendRows * kLegendRow : kBottom;
+    const QRectF plot(kLeft, kTop, std::max(1.0, size.width() - kLeft - right),
+                      std::max(1.0, size.height() - kTop - bottom));
     if (!data_) return {plot, {}, {}};
     return {plot, rfRange(data_->sweep.rfFirst, data_->sweep.rfLast),
             outputRange(data_->bandStart, data_->bandStop)};
@@ -276,19 +285,28 @@ void SpurChart::paintCurves(QPainter& painter, const ChartMapping& map) const {
 }
 
 // Beside the plot, one entry a line: the scale of levels strongest first.
+// Under a narrow plot, in two columns.
 void SpurChart::paintLegend(QPainter& painter, QSize size) const {
     const QFontMetrics fm = painter.fontMetrics();
-    const double x = size.width() - kRight + 10;
-    double y = kTop + fm.height() / 2.0;
+    const bool below = legendBelow(size);
+    const QRectF plot = mapping(size).plot();
+    double x = below ? 8 : size.width() - kRight + 10;
+    double y = below ? plot.bottom() + kBottom + kLegendRow / 2 : kTop + fm.height() / 2.0;
+    const double firstRow = y + (below ? kLegendRow : fm.height() + 6);
+    int entries = 0;
     const auto entry = [&](const QPen& pen, const QString& text) {
         painter.setPen(pen);
         painter.drawLine(QPointF(x, y), QPointF(x + 18, y));
         painter.setPen(Qt::black);
         painter.drawText(QPointF(x + 24, y + fm.ascent() / 2.0 - 1), text);
-        y += fm.height() + 4;
+        y += below ? kLegendRow : fm.height() + 4;
+        if (below && ++entries == kLegendRows - 1) {
+            x += (size.width() - 16) / 2.0;
+            y = firstRow;
+        }
     };
     painter.drawText(QPointF(x, y + fm.ascent() / 2.0 - 1), QStringLiteral("Level (dBc)"));
-    y += fm.height() + 6;
+    y = firstRow;
     entry(QPen(QColor::fromRgb(kWantedColor), 3), QStringLiteral("wanted"));
     for (const LevelBand& band : kLevelBands)
         entry(QPen(QColor::fromRgb(band.color), 3), QString::fromLatin1(band.legend));

@@ -3,21 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+
+#include "engine/NumberText.h"
+#include "engine/SpurMatrix.h"
 
 namespace kestrel {
 namespace {
-
-// The curves' sweep for one candidate: the RF band, and the candidate as
-// the fixed LO or as the tracking offset.
-CurveSweep sweepAt(const PlanQuery& q, double c) {
-    CurveSweep s;
-    s.rfFirst = q.rfStart;
-    s.rfLast = q.rfStop;
-    s.trackingLO = q.trackingLO;
-    s.lo = c;
-    s.offset = c;
-    return s;
-}
 
 ProductFamily wantedFamily(PlanWanted w) {
     return w == PlanWanted::LoPlusRf ? ProductFamily::Sum : ProductFamily::Difference;
@@ -51,10 +43,132 @@ bool stronger(const PlanProduct& a, const PlanProduct& b) {
     return b.level && *a.level > *b.level;
 }
 
-double gap(const OutputRange& r, const PlanBand& w) {
-    if (r.high < w.low) return w.low - r.high;
-    if (r.low > w.high) return r.low - w.high;
-    return 0;
+// The RF of every step as a solve stores it.
+std::vector<float> stepRF(const PlanQuery& q) {
+    const int last = std::clamp(q.steps, -1, kMaxStepIndex);
+    const float step = q.steps < 1 ? 0.f : toSingle((q.rfStop - q.rfStart) / q.steps);
+    std::vector<float> rf;
+    for (int s = 0; s <= last; ++s) rf.push_back(toSingle(q.rfStart + s * static_cast<double>(step)));
+    return rf;
+}
+
+// One candidate's solve: the stored RF and LO of every step.
+struct CandidateSolve {
+    const std::vector<float>& rf;
+    std::vector<float> lo;
+    double rfMagnitude = 0; // the largest |RF| and |LO| of the steps
+    double loMagnitude = 0;
+
+    CandidateSolve(const PlanQuery& q, const std::vector<float>& steps, double c) : rf(steps) {
+        const double held = heldCandidate(q, c);
+        lo.reserve(rf.size());
+        for (float r : rf) {
+            lo.push_back(q.trackingLO ? toSingle(r + held) : toSingle(held));
+            rfMagnitude = std::max(rfMagnitude, std::fabs(double(r)));
+            loMagnitude = std::max(loMagnitude, std::fabs(double(lo.back())));
+        }
+    }
+    int count() const { return int(rf.size()); }
+    // The products exactly as the solve's matrix holds them.
+    float sum(int s, int m, int n) const { return toSingle(n * double(rf[s]) + m * double(lo[s])); }
+    float difference(int s, int m, int n) const {
+        return toSingle(std::fabs(n * double(rf[s]) - m * double(lo[s])));
+    }
+    float at(int s, const PlanProduct& p) const {
+        return p.family == ProductFamily::Sum ? sum(s, p.m, p.n) : difference(s, p.m, p.n);
+    }
+};
+
+// The band [low, high] in single precision, edges included, as the grid
+// tests a stored value.
+struct SingleBand {
+    float low;
+    float high;
+    bool holds(float v) const { return low <= v && v <= high; }
+};
+
+// Whether a stored value of the product at some step lies in the band. A
+// pair with an order 0 is one product, but its two stored values differ
+// where the LO or the RF is negative: either counts.
+bool entersBand(const CandidateSolve& solve, const PlanProduct& p, SingleBand band) {
+    const int last = solve.count() - 1;
+    const double a = p.n * double(solve.rf[0]) + (p.family == ProductFamily::Sum ? 1 : -1) * p.m * double(solve.lo[0]);
+    const double b = p.n * double(solve.rf[last]) + (p.family == ProductFamily::Sum ? 1 : -1) * p.m * double(solve.lo[last]);
+    // Between the end steps the product moves linearly; the stored values
+    // stray from that line by their rounding only. Far enough from the band
+    // with that allowance, no step can enter it.
+    const double slack = (p.n * solve.rfMagnitude + p.m * solve.loMagnitude) * 1e-6 + 1e-30;
+    double low = std::min(a, b), high = std::max(a, b);
+    const bool bothFamilies = p.m == 0 || p.n == 0;
+    if (p.family == ProductFamily::Difference || bothFamilies) {
+        const double folded = low <= 0 && high >= 0 ? 0 : std::min(std::fabs(low), std::fabs(high));
+        const double top = std::max(std::fabs(low), std::fabs(high));
+        if (p.family == ProductFamily::Difference) {
+            low = folded;
+            high = top;
+        } else {
+            low = std::min(low, folded);
+            high = std::max(high, top);
+        }
+    }
+    if (high + slack < band.low || low - slack > band.high) return false;
+    for (int s = 0; s <= last; ++s) {
+        if (band.holds(solve.at(s, p))) return true;
+        if (bothFamilies && band.holds(solve.difference(s, p.m, p.n))) return true;
+    }
+    return false;
+}
+
+std::optional<PlanBand> wantedOver(const PlanQuery& q, const CandidateSolve& solve) {
+    if (solve.count() == 0) return std::nullopt;
+    PlanBand w{INFINITY, -INFINITY};
+    for (int s = 0; s < solve.count(); ++s) {
+        // A zero or negative LO is no oscillator to build.
+        if (!(solve.lo[s] > 0) || !std::isfinite(solve.lo[s])) return std::nullopt;
+        // Exact in double: the difference of two singles.
+        const double signedDifference = double(solve.lo[s]) - double(solve.rf[s]);
+        if (q.wanted == PlanWanted::LoMinusRf && !(signedDifference > 0)) return std::nullopt;
+        if (q.wanted == PlanWanted::RfMinusLo && !(signedDifference < 0)) return std::nullopt;
+        const float v = q.wanted == PlanWanted::LoPlusRf ? solve.sum(s, 1, 1) : solve.difference(s, 1, 1);
+        w.low = std::min(w.low, double(v));
+        w.high = std::max(w.high, double(v));
+    }
+    return w;
+}
+
+// How far the product's nearest stored value lies from the band.
+double gapTo(const CandidateSolve& solve, const PlanProduct& p, const PlanBand& w) {
+    double best = INFINITY;
+    const auto gap = [&](double v) { return v < w.low ? w.low - v : v > w.high ? v - w.high : 0.0; };
+    for (int s = 0; s < solve.count(); ++s) {
+        best = std::min(best, gap(solve.at(s, p)));
+        if (p.m == 0 || p.n == 0) best = std::min(best, gap(solve.difference(s, p.m, p.n)));
+    }
+    return best;
+}
+
+std::optional<PlanNearest> nearestIn(const PlanQuery& q, const CandidateSolve& solve,
+                                     const std::vector<PlanProduct>& products) {
+    const std::optional<PlanBand> w = wantedOver(q, solve);
+    if (!w) return std::nullopt;
+    std::optional<PlanNearest> best;
+    for (const PlanProduct& p : products) {
+        const double d = gapTo(solve, p, *w);
+        if (!best || d < best->distance) best = PlanNearest{p, d};
+    }
+    return best;
+}
+
+// The wanted band at c over the RF band's ends, in double: what the markers
+// and the table show, free of the single LO's rounding (0.744, not 0.7439995).
+PlanBand exactWanted(const PlanQuery& q, double c) {
+    CurveSweep sweep;
+    sweep.rfFirst = q.rfStart;
+    sweep.rfLast = q.rfStop;
+    sweep.trackingLO = q.trackingLO;
+    sweep.lo = sweep.offset = c;
+    const OutputRange r = productRange(sweep, 1, 1, wantedFamily(q.wanted));
+    return {r.low, r.high};
 }
 
 } // namespace
@@ -67,16 +181,16 @@ std::vector<double> planCandidates(const PlanQuery& q) {
     return out;
 }
 
+double heldCandidate(const PlanQuery& q, double c) {
+    const std::string text = shortText(toSingle(c));
+    if (q.trackingLO) return leadingNumber(text);
+    const std::optional<float> lo = toSingleStrict(text);
+    return lo ? double(*lo) : NAN;
+}
+
 std::optional<PlanBand> wantedBand(const PlanQuery& q, double c) {
-    const OutputRange r = productRange(sweepAt(q, c), 1, 1, wantedFamily(q.wanted));
-    if (q.wanted == PlanWanted::LoPlusRf) return PlanBand{r.low, r.high};
-    // The signed LO - RF over the band: a tracking LO keeps it at the offset.
-    const double first = q.trackingLO ? c : c - q.rfStart;
-    const double last = q.trackingLO ? c : c - q.rfStop;
-    const double low = std::min(first, last), high = std::max(first, last);
-    if (q.wanted == PlanWanted::LoMinusRf && low > 0) return PlanBand{low, high};
-    if (q.wanted == PlanWanted::RfMinusLo && high < 0) return PlanBand{-high, -low};
-    return std::nullopt;
+    const std::vector<float> rf = stepRF(q);
+    return wantedOver(q, CandidateSolve(q, rf, c));
 }
 
 bool wantedHasNoWidth(const PlanQuery& q) { return q.trackingLO && q.wanted != PlanWanted::LoPlusRf; }
@@ -95,45 +209,44 @@ std::vector<CleanRun> cleanRuns(const std::vector<PlanCandidate>& candidates) {
             runs.push_back(run);
         }
     }
-    std::stable_sort(runs.begin(), runs.end(), [](const CleanRun& a, const CleanRun& b) {
-        const double wa = std::fabs(a.width()), wb = std::fabs(b.width());
+    // Candidates run from From to To: downwards when To lies below From.
+    const bool descending = !candidates.empty() && candidates.back().value < candidates.front().value;
+    for (CleanRun& run : runs) {
+        const int lowerMiddle = run.first + (run.last - run.first) / 2;
+        const int upperMiddle = run.first + (run.last - run.first + 1) / 2;
+        run.pick = descending ? upperMiddle : lowerMiddle;
+        run.picked = candidates[run.pick].value;
+    }
+    std::stable_sort(runs.begin(), runs.end(), [descending](const CleanRun& a, const CleanRun& b) {
+        const int wa = a.last - a.first, wb = b.last - b.first;
         if (wa != wb) return wa > wb;
-        return std::min(a.from, a.to) < std::min(b.from, b.to);
+        return descending ? a.first > b.first : a.first < b.first;
     });
     return runs;
 }
 
 std::optional<PlanNearest> nearestProduct(const PlanQuery& q, double c) {
-    const std::optional<PlanBand> w = wantedBand(q, c);
-    if (!w) return std::nullopt;
-    const CurveSweep s = sweepAt(q, c);
-    std::optional<PlanNearest> best;
-    for (const PlanProduct& p : countedProducts(q)) {
-        const OutputRange r = productRange(s, p.m, p.n, p.family);
-        const double d = gap(r, *w);
-        if (!best || d < best->distance) best = PlanNearest{p, d};
-    }
-    return best;
+    const std::vector<float> rf = stepRF(q);
+    return nearestIn(q, CandidateSolve(q, rf, c), countedProducts(q));
 }
 
 PlanResult scanPlan(const PlanQuery& q) {
     PlanResult result;
     const std::vector<PlanProduct> products = countedProducts(q);
     const std::vector<double> values = planCandidates(q);
+    const std::vector<float> rf = stepRF(q);
     result.candidates.reserve(values.size());
     for (double c : values) {
         PlanCandidate cand;
         cand.value = c;
-        const std::optional<PlanBand> w = wantedBand(q, c);
+        const CandidateSolve solve(q, rf, c);
+        const std::optional<PlanBand> w = wantedOver(q, solve);
         cand.valid = w.has_value();
         if (cand.valid) {
-            const double low = w->low - q.guard, high = w->high + q.guard;
-            const CurveSweep s = sweepAt(q, c);
-            for (const PlanProduct& p : products) {
-                const OutputRange r = productRange(s, p.m, p.n, p.family);
-                if (r.low <= high && r.high >= low && (!cand.worst || stronger(p, *cand.worst)))
-                    cand.worst = p;
-            }
+            // The band plus guard as a solve's IFStart and IFStop would hold it.
+            const SingleBand band{toSingle(w->low - q.guard), toSingle(w->high + q.guard)};
+            for (const PlanProduct& p : products)
+                if ((!cand.worst || stronger(p, *cand.worst)) && entersBand(solve, p, band)) cand.worst = p;
             cand.clean = !cand.worst;
         }
         result.cleanCount += cand.clean;
@@ -141,8 +254,9 @@ PlanResult scanPlan(const PlanQuery& q) {
     }
     result.runs = cleanRuns(result.candidates);
     for (CleanRun& run : result.runs) {
-        if (const auto w = wantedBand(q, run.centre())) run.wanted = *w;
-        run.nearest = nearestProduct(q, run.centre());
+        const CandidateSolve solve(q, rf, run.picked);
+        run.wanted = exactWanted(q, run.picked);
+        run.nearest = nearestIn(q, solve, products);
     }
     return result;
 }

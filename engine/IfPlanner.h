@@ -1,10 +1,13 @@
 #pragma once
 // The IF planner's scan: for every candidate LO (or tracking offset), the
-// band the wanted 1x1 output covers while the RF runs over its band, and
-// whether any counted product enters it. Products are the spur chart's
-// exact curves; a product enters the band when its range over the RF band
-// meets it, touching an edge included.
+// band the wanted 1x1 output covers over the RF steps, and whether any
+// counted product enters it. Each candidate is judged as a solve at it would
+// judge it: the RF steps, the LO and every product stored in single
+// precision, the band's edges single too and both included. So a candidate
+// is clean exactly when that solve lists no counted product in the band
+// plus guard.
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -18,6 +21,7 @@ enum class PlanWanted { LoMinusRf, RfMinusLo, LoPlusRf };
 struct PlanQuery {
     double rfStart = 0;
     double rfStop = 0;
+    int steps = 10;          // the design's RF steps: steps 0..steps, as a solve makes them
     bool trackingLO = false; // candidates are offsets of LO = RF + offset
     int mMax = 0;
     int nMax = 0;
@@ -39,7 +43,9 @@ struct PlanProduct {
 
 struct PlanCandidate {
     double value = 0;
-    bool valid = false; // the wanted product keeps its sign over the band
+    // The LO stays above zero at every step and the wanted product keeps its
+    // sign over the band; an invalid candidate is never clean.
+    bool valid = false;
     bool clean = false;
     // The strongest counted product inside the band; none when clean.
     std::optional<PlanProduct> worst;
@@ -60,29 +66,39 @@ struct CleanRun {
     int last = 0;
     double from = 0;
     double to = 0;
-    double width() const { return to - from; }
-    double centre() const { return (from + to) / 2; }
-    PlanBand wanted;                    // at the centre, without the guard
+    double width() const { return std::fabs(to - from); }
+    // The candidate "Use" writes: the one nearest the run's centre, of two
+    // equally near the lower.
+    int pick = 0;
+    double picked = 0;
+    PlanBand wanted;                    // at the picked candidate over the RF band, in double
     std::optional<PlanNearest> nearest; // the nearest counted product outside it
 };
 
 struct PlanResult {
     std::vector<PlanCandidate> candidates;
-    std::vector<CleanRun> runs; // widest first, ties by lower From
+    std::vector<CleanRun> runs; // most candidates first, ties by lower From
     int cleanCount = 0;
 };
 
 // The candidate values: `points` evenly spaced from From to To, both included.
 std::vector<double> planCandidates(const PlanQuery& query);
 
-// The wanted band at candidate c without the guard; nullopt where the wanted
-// difference has the wrong sign somewhere over the RF band, or reaches zero.
+// The candidate as its field holds it once "Use" has written its text: the
+// LO as a solve reads txtLOFreq, the offset as it reads txtLoOffset.
+double heldCandidate(const PlanQuery& query, double c);
+
+// The wanted band at candidate c without the guard, over the stored values
+// of the steps; nullopt where the LO reaches zero or below at a step, the
+// wanted difference has the wrong sign or reaches zero at one, or the
+// design has no step.
 std::optional<PlanBand> wantedBand(const PlanQuery& query, double c);
 
 // Whether W(c) has no width: a tracking LO with a wanted difference.
 bool wantedHasNoWidth(const PlanQuery& query);
 
-// Runs of consecutive clean candidates, widest first, ties by lower From.
+// Runs of consecutive clean candidates: most candidates first, ties by lower
+// From, both decided on the indices (candidates run monotonically from From).
 std::vector<CleanRun> cleanRuns(const std::vector<PlanCandidate>& candidates);
 
 // The nearest counted product outside the wanted band at c.

@@ -15,14 +15,14 @@
 #include "engine/WantedProduct.h"
 #include "ui/planning/frmSpurChart.h"
 #include "ui/planning/frmSpurFree.h"
+#include "ui/WindowCentring.h"
 
 namespace kestrel::ui {
 namespace {
 
 // Right of the main window where the screen has room, else low on the
-// screen over the grid (or, for a wide window, in the screen's lower right
-// corner, clear of the step buttons): the analyzer stays in view.
-void placeBeside(QWidget& tool, const QWidget& window, bool cornerWhenLow = false) {
+// screen over the grid: the analyzer stays in view.
+void placeBeside(QWidget& tool, const QWidget& window) {
     const QScreen* screen = window.screen();
     if (!screen) return;
     const QRect room = screen->availableGeometry();
@@ -35,7 +35,7 @@ void placeBeside(QWidget& tool, const QWidget& window, bool cornerWhenLow = fals
         return;
     }
     const int rightmost = std::max(room.left(), room.right() - size.width());
-    tool.move(cornerWhenLow ? rightmost : std::clamp(main.left(), room.left(), rightmost),
+    tool.move(std::clamp(main.left(), room.left(), rightmost),
               std::max(room.top(), room.bottom() - size.height()));
 }
 
@@ -135,7 +135,8 @@ void SpurTools::mnuSpurChart_Click() {
         host.showStep = step_.show;
         host.designFile = designFile_;
         chart_ = std::make_unique<frmSpurChart>(std::move(host));
-        placeBeside(*chart_, *window_, true);
+        // Clear of the grid and the frequency read-out: beside the window.
+        placeToolBeside(*chart_, *window_, frmSpurChart::kMinimumWidth);
     }
     chart_->show();
     chart_->raise();

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QRect>
 #include <algorithm>
 
 namespace kestrel::ui {
@@ -91,6 +92,33 @@ void centreOnScreen(QWidget* window) {
         if ((watch = dynamic_cast<FrameWatch*>(child))) break;
     if (!watch) watch = new FrameWatch(window);
     watch->centre();
+}
+
+void placeToolBeside(QWidget& tool, const QWidget& window, int minimumWidth) {
+    const QScreen* screen = window.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QRect main = window.frameGeometry();
+    // Before its first show the tool has no frame yet: allow for one.
+    constexpr int kBorders = 8, kTitleBar = 40;
+    const int wanted = tool.width() + kBorders;
+    const int right = room.right() - main.right(), left = main.left() - room.left();
+    const int top = std::clamp(main.top(), room.top(), std::max(room.top(), room.bottom() - kTitleBar));
+    int width = tool.width();
+    int x = main.right() + 1;
+    if (right >= wanted) {
+    } else if (left >= wanted) {
+        x = main.left() - wanted;
+    } else {
+        const int side = std::max(right, left);
+        width = std::max(side - kBorders, minimumWidth);
+        x = side < width + kBorders ? room.right() - width - kBorders
+            : right >= left       ? main.right() + 1
+                                  : main.left() - width - kBorders;
+    }
+    const int height = std::min(std::max(tool.height(), main.height() - kTitleBar), room.height() - kTitleBar);
+    tool.resize(width, height);
+    tool.move(x, top);
 }
 
 } // namespace kestrel::ui

@@ -14,4 +14,11 @@ namespace kestrel::ui {
 // area's top-left corner, so that its title bar and menu stay on screen.
 void centreOnScreen(QWidget* window);
 
+// Places a tool window beside `window`, level with its top, so that none of
+// the window is covered: right of it where the screen has room for the
+// tool, else left of it; where neither side holds it, in the wider side's
+// room, narrowed to fit down to `minimumWidth`, and only when even that does
+// not fit, against the screen's right edge.
+void placeToolBeside(QWidget& tool, const QWidget& window, int minimumWidth);
+
 } // namespace kestrel::ui

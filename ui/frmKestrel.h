@@ -108,6 +108,7 @@ private:
     void buildDisplay();
     void setReplayEnabled(bool enabled);
     void wireDesignFiles();
+    bool loadDesign(const QString& name);
     void buildReplays();
     void wireSpurTools();
     void registerSettings();

@@ -28,6 +28,7 @@
 #include "ui/SpurTools.h"
 #include "ui/frmKestrel.h"
 #include "ui/frmMixer.h"
+#include "ui/planning/frmIfPlanner.h"
 #include "ui/planning/frmSpurFree.h"
 #include "ui/planning/frmSpurTable.h"
 #include "files/DesignRecord.h"
@@ -68,12 +69,8 @@ void frmKestrel::wireDesignFiles() {
         *settings_);
     FileMixer_ = control<QListWidget>("FileMixer");
     FileErase_ = control<QListWidget>("FileErase");
-    fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_, [this](const QString& name) {
-        if (!designFiles_->load(name)) return false;
-        spurTable_->designLoaded(); // levels of the loaded drives
-        spurTools_->designLoaded();
-        return true;
-    });
+    fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_,
+                                   [this](const QString& name) { return loadDesign(name); });
     const auto menu = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
     connect(menu("mnuSave"), &QAction::triggered, this, &frmKestrel::mnuSave_Click);
     connect(menu("mnuLoad"), &QAction::triggered, this, &frmKestrel::mnuLoad_Click);
@@ -122,6 +119,15 @@ void frmKestrel::buildReplays() {
             &frmKestrel::cmdSingleStep_Click);
     connect(control<QPushButton>("cmdSTEPBACK"), &QPushButton::clicked, this,
             &frmKestrel::cmdSTEPBACK_Click);
+}
+
+// A loaded design reaches every part that keeps something derived from it.
+bool frmKestrel::loadDesign(const QString& name) {
+    if (!designFiles_->load(name)) return false;
+    spurTable_->designLoaded(); // levels of the loaded drives
+    spurTools_->designLoaded();
+    if (planner_) planner_->designLoaded();
+    return true;
 }
 
 // Band finder, table export, chart and hover: told of every solve and level

@@ -23,7 +23,7 @@ frmIfPlanner& frmKestrel::ifPlanner() {
         if (!in) return std::nullopt;
         std::optional<PairLevels> levels = levels_->checkedLevels();
         if (!levels) return std::nullopt;
-        return PlanDesign{in->rfStart, in->rfStop, in->trackingLO, in->mMax, in->nMax, *levels};
+        return PlanDesign{in->rfStart, in->rfStop, in->trackingLO, in->mMax, in->nMax, *levels, in->numSteps};
     };
     link.apply = [this](const PlanFields& f) {
         const auto set = [this](const char* name, double v) {
@@ -41,6 +41,7 @@ frmIfPlanner& frmKestrel::ifPlanner() {
     const QString threshold =
         spurTools_->finderWindow().findChild<QLineEdit*>(QStringLiteral("txtThreshold"))->text();
     planner_ = std::make_unique<frmIfPlanner>(std::move(link), threshold);
+    connect(chkOffset_, &QCheckBox::toggled, planner_.get(), &frmIfPlanner::updateGuardNote);
     return *planner_;
 }
 

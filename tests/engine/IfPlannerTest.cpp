@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/IfPlanner.h"
 
 using namespace kestrel;
@@ -91,6 +93,54 @@ TEST(IfPlanner, RunsWidestFirstThenLowerFrom) {
     ASSERT_EQ(tracking.runs.size(), 2u);
     EXPECT_EQ(tracking.runs[0].from, 5);
     EXPECT_EQ(tracking.runs[1].from, 15);
+}
+
+} // namespace
+
+namespace {
+
+TEST(IfPlanner, ALoAtOrBelowZeroIsNoPlanAndNeverClean) {
+    struct Case {
+        PlanQuery query;
+        std::vector<bool> valid;
+    };
+    const Case cases[] = {
+        // RF - LO stays positive below zero too, but such an LO is not one.
+        {smallDesign(false, PlanWanted::RfMinusLo, -2, 2, 5), {false, false, false, true, true}},
+        // LO = RF + offset over RF 10..12: offset -10 reaches 0 at RF 10.
+        {smallDesign(true, PlanWanted::LoPlusRf, -12, -8, 5), {false, false, false, true, true}},
+        {smallDesign(true, PlanWanted::LoMinusRf, -10.5, 0.5, 3), {false, false, true}},
+    };
+    for (const Case& c : cases) {
+        std::vector<bool> valid;
+        for (const PlanCandidate& cand : scanPlan(c.query).candidates) {
+            valid.push_back(cand.valid);
+            EXPECT_TRUE(cand.valid || !cand.clean) << cand.value;
+        }
+        EXPECT_EQ(valid, c.valid) << c.query.from;
+    }
+}
+
+TEST(IfPlanner, RunsPickTheLowerMiddleAndTieByLowerFromOnIndices) {
+    struct Case {
+        std::vector<double> values;
+        std::vector<bool> clean;
+        std::vector<std::tuple<double, double, double>> runs; // From, To, picked
+    };
+    const Case cases[] = {
+        {{0, 1, 2, 3, 4, 5}, {false, true, true, true, true, false}, {{1, 4, 2}}},
+        {{5, 4, 3, 2}, {true, true, true, true}, {{5, 2, 3}}}, // downwards: still the lower value
+        // Two candidates each; the upper run is wider in frequency, not in candidates.
+        {{0, 1, 2, 10, 11, 12.5}, {true, true, false, false, true, true}, {{0, 1, 0}, {11, 12.5, 11}}},
+        {{5, 4, 3, 2, 1, 0}, {true, true, false, false, true, true}, {{1, 0, 0}, {5, 4, 4}}},
+    };
+    for (const Case& c : cases) {
+        std::vector<PlanCandidate> candidates;
+        for (std::size_t i = 0; i < c.values.size(); ++i) candidates.push_back({c.values[i], true, c.clean[i], {}});
+        std::vector<std::tuple<double, double, double>> runs;
+        for (const CleanRun& r : cleanRuns(candidates)) runs.emplace_back(r.from, r.to, r.picked);
+        EXPECT_EQ(runs, c.runs) << c.values.front();
+    }
 }
 
 } // namespace

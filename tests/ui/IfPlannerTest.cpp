@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QTableWidget>
+#include <QTest>
 
 #include "engine/NumberText.h"
 #include "ui/planning/frmIfPlanner.h"
@@ -36,7 +37,7 @@ TEST_F(IfPlannerUi, UseWritesTheCentreOfTheSelectedRunIntoTheDesign) {
     EXPECT_EQ(grid->item(0, 0)->text(), text(run.from));
     in<QPushButton>("cmdPlanApply")->click();
     // The default RF band 12.5 to 16.5 under an LO c: W = [c - 16.5, c - 12.5].
-    const double c = run.centre();
+    const double c = run.picked;
     EXPECT_EQ(field("txtLOFreq")->text(), text(c));
     EXPECT_EQ(field("txtMarker1")->text(), text(c - 16.5));
     EXPECT_EQ(field("txtMarker2")->text(), text(c - 12.5));
@@ -57,6 +58,34 @@ TEST_F(IfPlannerUi, AScanRefusesWhatASolveRefuses) {
     planner().cmdPlanScan_Click();
     EXPECT_EQ(boxes.seen().size(), 2u);
     EXPECT_FALSE(planner().result());
+}
+
+// Orders 1 x 1 and the default RF band: every LO above 16.5 is clean up to
+// 18, 84 candidates of 16.2 + k 0.018. The run's centre lies between two
+// candidates, and its wanted band starts below the quarter that widens it.
+TEST_F(IfPlannerUi, UseWritesACleanCandidateAndNoDisplayStartBelowZero) {
+    get<QComboBox>("cboLOHar")->setCurrentText("1");
+    get<QComboBox>("cboRFHar")->setCurrentText("1");
+    in<QLineEdit>("txtPlanFrom")->setText("16.2");
+    in<QLineEdit>("txtPlanTo")->setText("18");
+    in<QComboBox>("cboPlanPoints")->setCurrentText("101");
+    showAndActivate(&planner());
+    planner().cmdPlanScan_Click();
+    ASSERT_TRUE(planner().result() && planner().result()->runs.size() == 1u);
+    const auto& result = *planner().result();
+    const kestrel::CleanRun& run = result.runs[0];
+    EXPECT_EQ(run.last - run.first + 1, 84);
+    EXPECT_EQ(run.pick, 58); // the lower of the two middle ones
+    EXPECT_TRUE(result.candidates[run.pick].clean);
+
+    // Enter on the chosen row does what "Use" does; Esc closes the window.
+    in<QTableWidget>("gridPlan")->selectRow(0);
+    QTest::keyClick(in<QTableWidget>("gridPlan"), Qt::Key_Return);
+    const double lo = result.candidates[run.pick].value;
+    EXPECT_EQ(field("txtLOFreq")->text(), text(lo));
+    EXPECT_EQ(field("txtIFStart")->text(), "0");
+    QTest::keyClick(&planner(), Qt::Key_Escape);
+    EXPECT_FALSE(planner().isVisible());
 }
 
 } // namespace

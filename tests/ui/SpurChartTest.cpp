@@ -1,6 +1,9 @@
 // The spur chart on the main window: following solves, levels and the
 // wanted product, the click that shows a step, images and print.
 #include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QMenu>
 #include <QTableWidget>
 
@@ -136,6 +139,17 @@ TEST_F(SpurChartUi, SavesImagesAndPrintsThroughThePrinterPath) {
     QTest::mouseClick(child<QPushButton>(window, "cmdPrint"), Qt::LeftButton);
     ASSERT_EQ(boxes.seen().size(), 1u);
     EXPECT_EQ(boxes.seen()[0].text, "The form can't be printed.");
+}
+
+// The SVG's text is as many pixels high as the PNG's, not 72-dpi points.
+TEST_F(SpurChartUi, SvgTextIsAsLargeAsInThePng) {
+    frmSpurChart* window = openChart();
+    solve();
+    const QString svg = QString::fromUtf8(ui::ChartImage::encode(window->chart(), true));
+    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("font-size=\"([0-9.]+)\"")).match(svg);
+    ASSERT_TRUE(size.hasMatch());
+    QImage png(1, 1, QImage::Format_RGB32);
+    EXPECT_NEAR(size.captured(1).toDouble(), QPainter(&png).fontInfo().pixelSize(), 0.5);
 }
 
 } // namespace

@@ -35,6 +35,9 @@ QByteArray ChartImage::encode(const display::SpurChart& chart, bool svg) {
     const QSize size = chart.size();
     if (svg) {
         QSvgGenerator generator;
+        // Points become pixels at the PNG's resolution, not the generator's
+        // 72 dpi: the text is as large as in the PNG.
+        generator.setResolution(QImage(1, 1, QImage::Format_RGB32).logicalDpiY());
         generator.setOutputDevice(&buffer);
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));

@@ -27,6 +27,7 @@
 #include "ui/planning/NamedControl.h"
 #include "ui/WindowCentring.h"
 #include "ui/planning/SpurExport.h"
+#include "ui/planning/WindowKeys.h"
 
 using namespace kestrel;
 using kestrel::ui::qstr;
@@ -79,6 +80,7 @@ frmIfPlanner::frmIfPlanner(PlannerLink link, const QString& threshold)
     });
     connect(cboPlanPoints_, &QComboBox::currentIndexChanged, this, &frmIfPlanner::inputChanged);
     (new ui::QuickHelp(this))->attach(this, kQuickHelp);
+    ui::closeOnEscape(this);
 }
 
 void frmIfPlanner::build() {
@@ -116,17 +118,21 @@ void frmIfPlanner::build() {
 
     const auto button = [this](const char* name, const char* text, void (frmIfPlanner::*click)()) {
         auto* b = namedControl<QPushButton>(this, name, QLatin1String(text));
+        // Enter presses the button that has the focus, as Space does.
+        b->setAutoDefault(true);
         connect(b, &QPushButton::clicked, this, click);
         return b;
     };
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chkPlanAutoScan_);
     buttons->addStretch(1);
-    buttons->addWidget(button("cmdPlanScan", "Scan", &frmIfPlanner::cmdPlanScan_Click));
+    cmdPlanScan_ = button("cmdPlanScan", "Scan", &frmIfPlanner::cmdPlanScan_Click);
+    buttons->addWidget(cmdPlanScan_);
     cmdPlanApply_ = button("cmdPlanApply", "Use", &frmIfPlanner::cmdPlanApply_Click);
     cmdPlanApply_->setEnabled(false);
     buttons->addWidget(cmdPlanApply_);
-    buttons->addWidget(button("cmdPlanExport", "Export CSV...", &frmIfPlanner::cmdPlanExport_Click));
+    cmdPlanExport_ = button("cmdPlanExport", "Export CSV...", &frmIfPlanner::cmdPlanExport_Click);
+    buttons->addWidget(cmdPlanExport_);
 
     chartPlan_ = new display::PlanChart(this);
     gridPlan_ = namedControl<QTableWidget>(this, "gridPlan", 0, 5);
@@ -139,6 +145,7 @@ void frmIfPlanner::build() {
                                           QStringLiteral("Wanted band"), QStringLiteral("Nearest product")});
     connect(gridPlan_, &QTableWidget::itemSelectionChanged, this,
             [this] { cmdPlanApply_->setEnabled(!gridPlan_->selectedItems().isEmpty()); });
+    new ui::RowChoiceKeys(gridPlan_, [this] { cmdPlanApply_Click(); });
     lblPlanNote_ = caption("lblPlanNote", "Press Scan to look for spur-free output bands.");
     lblPlanNote_->setWordWrap(true);
 
@@ -148,12 +155,19 @@ void frmIfPlanner::build() {
     layout->addWidget(chartPlan_, 2);
     layout->addWidget(gridPlan_, 1);
     layout->addWidget(lblPlanNote_);
+    // Tab from Scan reaches the runs, then "Use" for the run chosen.
+    setTabOrder(cmdPlanScan_, gridPlan_);
+    setTabOrder(gridPlan_, cmdPlanApply_);
+    setTabOrder(cmdPlanApply_, cmdPlanExport_);
     focus_ = new ui::FocusEvents(this);
     resize(620, 720);
 }
 
 void frmIfPlanner::showWindow() {
-    if (!isVisible()) ui::centreOnScreen(this);
+    if (!isVisible()) {
+        ui::centreOnScreen(this);
+        cboPlanWanted_->setFocus(Qt::OtherFocusReason); // the first input, not the table
+    }
     show();
     raise();
     activateWindow();
@@ -207,6 +221,7 @@ void frmIfPlanner::cmdPlanScan_Click() {
     q->trackingLO = design->trackingLO;
     q->mMax = design->mMax;
     q->nMax = design->nMax;
+    q->steps = design->steps;
     query_ = q;
     query_->levels = nullptr; // the levels live only for the scan
     QElapsedTimer clock;
@@ -215,6 +230,21 @@ void frmIfPlanner::cmdPlanScan_Click() {
     result_ = scanPlan(*q);
     showResult(clock.nsecsElapsed() / 1e6);
     updateGuardNote();
+}
+
+void frmIfPlanner::designLoaded() {
+    if (chkPlanAutoScan_->isChecked() && isVisible()) cmdPlanScan_Click();
+    else dropResult();
+}
+
+void frmIfPlanner::dropResult() {
+    query_.reset();
+    result_.reset();
+    chartPlan_->clear();
+    gridPlan_->clearContents();
+    gridPlan_->setRowCount(0);
+    cmdPlanApply_->setEnabled(false);
+    lblPlanNote_->setText(QStringLiteral("Press Scan to look for spur-free output bands."));
 }
 
 void frmIfPlanner::showResult(double milliseconds) {
@@ -261,14 +291,15 @@ void frmIfPlanner::showResult(double milliseconds) {
 PlanFields frmIfPlanner::fieldsFor(const CleanRun& run) const {
     PlanFields f;
     f.trackingLO = query_->trackingLO;
-    f.candidate = run.centre();
+    f.candidate = run.picked;
     f.markers = run.wanted;
     const double width = run.wanted.high - run.wanted.low;
     const double centre = (run.wanted.low + run.wanted.high) / 2;
     const double widen = width > 0 ? width / 4
                          : query_->guard > 0 ? query_->guard
                                              : kNoWidthMargin * std::fabs(centre);
-    f.display = {run.wanted.low - widen, run.wanted.high + widen};
+    // A display band below zero shows nothing a product can reach.
+    f.display = {std::max(run.wanted.low - widen, 0.0), run.wanted.high + widen};
     return f;
 }
 
@@ -277,7 +308,11 @@ void frmIfPlanner::cmdPlanApply_Click() {
     if (!result_ || selected.isEmpty()) return;
     const int row = selected.first()->row();
     if (row < 0 || row >= int(result_->runs.size())) return;
-    link_.apply(fieldsFor(result_->runs[row]));
+    const CleanRun& run = result_->runs[row];
+    // Only what the scan found clean goes into the design.
+    if (run.pick < 0 || run.pick >= int(result_->candidates.size()) || !result_->candidates[run.pick].clean)
+        return;
+    link_.apply(fieldsFor(run));
 }
 
 void frmIfPlanner::cmdPlanExport_Click() {

@@ -33,6 +33,7 @@ struct PlanDesign {
     int mMax = 0;
     int nMax = 0;
     kestrel::PairLevels levels;
+    int steps = 10; // the RF steps of a solve
 };
 
 // What "Use" writes into the design: the LO or the offset, the markers on
@@ -72,6 +73,13 @@ public:
     // What "Use" writes for a clean run of the last scan.
     PlanFields fieldsFor(const kestrel::CleanRun& run) const;
 
+    // The note under the guard follows the Lock box of the main window.
+    void updateGuardNote();
+    // A loaded design makes the last scan stale: scanned anew where the
+    // window scans as one types, else dropped, so that the chart's axis and
+    // the table never describe the design before the load.
+    void designLoaded();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -81,7 +89,7 @@ private:
     void inputLeft(QLineEdit* field);
     void inputChanged();
     void showResult(double milliseconds);
-    void updateGuardNote();
+    void dropResult();
 
     PlannerLink link_;
     PathChooser choose_;
@@ -95,7 +103,9 @@ private:
     QLabel* lblPlanGuardNote_ = nullptr;
     QLineEdit* txtPlanThreshold_ = nullptr;
     QCheckBox* chkPlanAutoScan_ = nullptr;
+    QPushButton* cmdPlanScan_ = nullptr;
     QPushButton* cmdPlanApply_ = nullptr;
+    QPushButton* cmdPlanExport_ = nullptr;
     kestrel::display::PlanChart* chartPlan_ = nullptr;
     QTableWidget* gridPlan_ = nullptr;
     QLabel* lblPlanNote_ = nullptr;

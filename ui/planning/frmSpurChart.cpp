@@ -8,6 +8,7 @@
 #include "display/SpurChart.h"
 #include "engine/SpurCurves.h"
 #include "engine/SpurSolver.h"
+#include "ui/planning/WindowKeys.h"
 
 using namespace kestrel;
 
@@ -24,15 +25,18 @@ frmSpurChart::frmSpurChart(ui::ChartHost host)
     cmdPrint_ = new QPushButton(QStringLiteral("&Print"), this);
     cmdPrint_->setObjectName(QStringLiteral("cmdPrint"));
 
+    // The check box on a line of its own: the buttons fit a narrow window.
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkShadeBands_);
     buttons->addStretch();
     buttons->addWidget(cmdSaveImage_);
     buttons->addWidget(cmdPrint_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chartSpurs_, 1);
+    layout->addWidget(chkShadeBands_);
     layout->addLayout(buttons);
     resize(660, 430);
+    setMinimumWidth(kMinimumWidth);
+    ui::closeOnEscape(this);
 
     connect(chartSpurs_, &display::SpurChart::clicked, this, &frmSpurChart::chartSpurs_Click);
     connect(chkShadeBands_, &QCheckBox::toggled, this, &frmSpurChart::chkShadeBands_Click);

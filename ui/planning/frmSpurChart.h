@@ -41,6 +41,9 @@ class frmSpurChart : public QWidget {
 public:
     explicit frmSpurChart(kestrel::ui::ChartHost host);
 
+    // Narrow enough to open beside the main window on a common screen.
+    static constexpr int kMinimumWidth = 260;
+
     // Rebuilds the curves from the last solve, the levels and the wanted product.
     void refresh();
 
