@@ -90,22 +90,72 @@ TEST_F(DesignFileIO, FailuresGiveTheSystemsReasonAndLeaveTheOldFile) {
     EXPECT_EQ(replaceFile(path("folder.kst"), std::vector<std::uint8_t>{1}), "Is a directory");
 
     // The disk fills up in the middle of the write: the old file is untouched.
+    // The signal keeps its default, which would end the test program, as it
+    // would end the real one: the write itself must keep it away.
     put("old.kst", std::vector<std::uint8_t>(1750, 9));
     struct rlimit saved {};
     ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldSignal = ::signal(SIGXFSZ, SIG_IGN);
+    const auto oldSignal = ::signal(SIGXFSZ, SIG_DFL);
     struct rlimit small = saved;
     small.rlim_cur = 1000;
     ::setrlimit(RLIMIT_FSIZE, &small);
     const std::string reason = replaceFile(path("old.kst"), std::vector<std::uint8_t>(3000, 1));
     ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(::signal(SIGXFSZ, oldSignal), SIG_DFL); // given back as it was
     EXPECT_EQ(reason, "File too large");
     EXPECT_EQ(get("old.kst"), std::vector<std::uint8_t>(1750, 9));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
 
     EXPECT_EQ(eraseFile(path("gone.kst")), "No such file or directory");
     EXPECT_EQ(readFileHead(path("gone.kst"), 10).error, "No such file or directory");
+}
+
+TEST_F(DesignFileIO, AFileWithoutWriteBitsIsNeverReplaced) {
+    // Judged on the bits: as root, access() would allow every one of these.
+    struct Case {
+        const char* name;
+        unsigned mode;
+        bool readOnly;
+    };
+    const Case cases[] = {{"all.kst", 0444, true},   {"owner.kst", 0400, true},
+                          {"none.kst", 0000, true},  {"ownerw.kst", 0644, false},
+                          {"group.kst", 0464, false}, {"other.kst", 0446, false}};
+    const std::vector<std::uint8_t> old(1750, 3);
+    for (const Case& c : cases) {
+        put(c.name, old);
+        fs::permissions(dir_ / c.name, fs::perms(c.mode));
+        EXPECT_EQ(isReadOnly(path(c.name)), c.readOnly) << c.name;
+        EXPECT_EQ(replaceFile(path(c.name), std::vector<std::uint8_t>{1}),
+                  c.readOnly ? "Permission denied" : "")
+            << c.name;
+        EXPECT_EQ(get(c.name), c.readOnly ? old : std::vector<std::uint8_t>{1}) << c.name;
+    }
+    // Through a link, the file it names counts; a folder or nothing is not read-only.
+    fs::create_symlink(dir_ / "all.kst", dir_ / "link.kst");
+    EXPECT_TRUE(isReadOnly(path("link.kst")));
+    EXPECT_EQ(replaceFile(path("link.kst"), std::vector<std::uint8_t>{1}), "Permission denied");
+    EXPECT_EQ(get("all.kst"), old);
+    fs::create_directory(dir_ / "folder.kst");
+    fs::permissions(dir_ / "folder.kst", fs::perms(0555));
+    EXPECT_FALSE(isReadOnly(path("folder.kst")));
+    EXPECT_FALSE(isReadOnly(path("missing.kst")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 8); // no temporary
+}
+
+TEST_F(DesignFileIO, NamesThatAreNotUtf8AreMadeReadable) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"MIXER1.kst", "MIXER1.kst"},
+        {"Mischer-\xC3\xA9\xE4\xB8\xAD.kst", "Mischer-\xC3\xA9\xE4\xB8\xAD.kst"}, // valid: kept
+        {"\xF0\x9F\x93\xA1.kst", "\xF0\x9F\x93\xA1.kst"},                   // four bytes
+        {"Mischer-\xE9.kst", "Mischer-\\xE9.kst"},                               // Latin-1
+        {"a\xC0\xAF", "a\\xC0\\xAF"},                                         // overlong "/"
+        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},                               // a surrogate
+        {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},                   // beyond U+10FFFF
+        {"\xE4\xB8", "\\xE4\\xB8"},                                           // cut short
+        {"\xE4\xB8x", "\\xE4\\xB8x"},
+        {"\xFF\xC3\xA9", "\\xFF\xC3\xA9"},
+    };
+    for (const auto& [bytes, shown] : cases) EXPECT_EQ(readableName(bytes), shown) << shown;
 }
 
 TEST_F(DesignFileIO, ReadsAtMostTheLimit) {
