@@ -108,7 +108,7 @@ void SpurTools::mnuSpurFree_Click() {
     finder_->activateWindow();
 }
 
-void SpurTools::mnuSpurChart_Click() {
+frmSpurChart& SpurTools::chartWindow() {
     if (!chart_) {
         ChartHost host;
         host.solution = [this] { return solution(); };
@@ -121,6 +121,11 @@ void SpurTools::mnuSpurChart_Click() {
         chart_ = std::make_unique<frmSpurChart>(std::move(host));
         placeBeside(*chart_, *window_, true);
     }
+    return *chart_;
+}
+
+void SpurTools::mnuSpurChart_Click() {
+    chartWindow();
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
