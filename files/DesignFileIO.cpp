@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -59,6 +60,51 @@ bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
         done += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// Reaching the file-size limit raises SIGXFSZ, whose default ends the
+// program; ignored while a file is written, the write fails with EFBIG.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored() {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        restore_ = ::sigaction(SIGXFSZ, &ignore, &saved_) == 0;
+    }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+    ~FileSizeSignalIgnored() {
+        if (restore_) ::sigaction(SIGXFSZ, &saved_, nullptr);
+    }
+
+private:
+    struct sigaction saved_ {};
+    bool restore_ = false;
+};
+
+bool noWriteBits(mode_t mode) { return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
+
+// The length of the valid UTF-8 character at the start of `s`, 0 if none.
+std::size_t utf8Length(std::string_view s) {
+    const auto b = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = b(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    char32_t code = 0;
+    char32_t lowest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2, code = lead & 0x1F, lowest = 0x80;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, code = lead & 0x0F, lowest = 0x800;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, code = lead & 0x07, lowest = 0x10000;
+    else return 0;
+    if (s.size() < length) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((b(i) & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (b(i) & 0x3F);
+    }
+    // Overlong forms, UTF-16 surrogates and beyond U+10FFFF are not characters.
+    if (code < lowest || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return 0;
+    return length;
 }
 
 const char* const kNotRegular = "it is not a regular file";
@@ -122,6 +168,30 @@ bool fileExists(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0;
 }
 
+bool isReadOnly(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && noWriteBits(st.st_mode);
+}
+
+std::string readableName(std::string_view bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    while (!bytes.empty()) {
+        std::size_t length = utf8Length(bytes);
+        if (length > 0) {
+            out.append(bytes.substr(0, length));
+        } else {
+            const auto byte = static_cast<unsigned char>(bytes.front());
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
+            length = 1;
+        }
+        bytes.remove_prefix(length);
+    }
+    return out;
+}
+
 std::string replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     // Through a link to the file it names, so the link stays a link.
     std::string target = path;
@@ -136,6 +206,9 @@ std::string replaceFile(const std::string& path, std::span<const std::uint8_t> b
     if (::stat(target.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) return reason(EISDIR);
         if (!S_ISREG(st.st_mode)) return kNotRegular;
+        // The rename needs only the folder's permission: without this, a
+        // read-only file would be replaced.
+        if (noWriteBits(st.st_mode)) return reason(EACCES);
         mode = st.st_mode & 07777;
     } else if (errno != ENOENT) {
         return reason(errno);
@@ -146,6 +219,7 @@ std::string replaceFile(const std::string& path, std::span<const std::uint8_t> b
     const int raw = ::mkostemp(temp.data(), O_CLOEXEC);
     if (raw < 0) return reason(errno);
     Fd fd(raw);
+    const FileSizeSignalIgnored sizeSignal;
     const bool ok = writeAll(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0 &&
                     ::fchmod(fd.get(), mode) == 0 && fd.close() == 0 &&
                     ::rename(temp.c_str(), target.c_str()) == 0;

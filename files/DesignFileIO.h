@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrel::designfile {
@@ -28,10 +29,20 @@ FileBytes readFileHead(const std::string& path, std::size_t limit);
 // Whether something of that name exists (a dangling link counts).
 bool fileExists(const std::string& path);
 
+// Whether the file (through a link, the file it names) exists and its
+// permission bits give no one write permission. Judged on the bits alone,
+// so that it holds for a user whom access() would let write anyway.
+bool isReadOnly(const std::string& path);
+
+// A name as bytes made readable: valid UTF-8 as it is, every byte that is
+// not part of a valid UTF-8 character as "\xNN" (upper-case hex).
+std::string readableName(std::string_view bytes);
+
 // Makes `bytes` the whole file: written to a temporary file in the same
 // folder, flushed to disk and renamed over the old one, with the old file's
-// permission bits. A link is followed to the file it names. A failure at
-// any point leaves the old file exactly as it was and no temporary file
+// permission bits. A link is followed to the file it names. A read-only
+// file (isReadOnly) is refused. A failure at any point, a file-size limit
+// reached too, leaves the old file exactly as it was and no temporary file
 // behind. Returns the reason, or "".
 std::string replaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
 

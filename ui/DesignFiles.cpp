@@ -12,6 +12,7 @@
 #include "files/DesignFileIO.h"
 #include "files/DesignRecord.h"
 #include "ui/DesignSettings.h"
+#include "ui/FieldCaptions.h"
 #include "ui/MessageBoxes.h"
 
 namespace kestrel::ui {
@@ -27,19 +28,17 @@ constexpr std::array<const char*, df::kValueCount> kValueFields = {
 
 const QString kSaveTitle = QStringLiteral("Save Mixer File");
 const QString kLoadTitle = QStringLiteral("Load Mixer File");
-const QString kFilePrefix =
-    QStringLiteral("Kestrel II Spurious Analysis - Version 3.1      Current File: ");
 
 void refuse(QWidget* parent, const QString& title, const QString& text) {
     showMessage(parent, text, title, QMessageBox::Critical);
 }
 
-// Names stay in the working directory: no separators, no "." or "..", and
-// nothing a terminal or a file list would show garbled or hide: control
+// Names stay in the working directory: no separators, no leading "." (the
+// lists never show such a file, and "." and ".." are folders), and nothing a terminal or a file list would show garbled or hide: control
 // characters, invisible format characters (bidi overrides, zero widths) and
 // line or paragraph separators.
 bool isPlainName(const QString& name) {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) return false;
     for (const QChar c : name) {
         switch (c.category()) {
         case QChar::Other_Control:
@@ -72,7 +71,10 @@ QLineEdit* DesignFiles::field(const char* name) const {
     return window_->findChild<QLineEdit*>(QLatin1String(name));
 }
 
-void DesignFiles::setCurrentFile(const QString& shown) { window_->setWindowTitle(kFilePrefix + shown); }
+void DesignFiles::setCurrentFile(const QString& fileName) {
+    window_->setWindowTitle(fileCaption(fileName));
+    currentFile_ = fileName;
+}
 
 void DesignFiles::chkProject_Click() {
     const Qt::CheckState state = chkProject_->checkState();
@@ -98,17 +100,18 @@ std::optional<std::vector<std::uint8_t>> DesignFiles::fileImage() {
         record.values[i] = toSingle(leadingNumber(text.toStdString()));
         if (!std::isfinite(record.values[i])) {
             refuse(window_, kSaveTitle,
-                   QStringLiteral("The design was not saved: the value \"%1\" is too large for a "
-                                  "design file.")
-                       .arg(text));
+                   QStringLiteral("The design was not saved: the value \"%1\" of %2 is too large "
+                                  "for a design file.")
+                       .arg(text, fieldCaption(QLatin1String(kValueFields[i]))));
             return std::nullopt;
         }
     }
     const QString project = txtProject_->text();
     if (project.size() > qsizetype(df::kMaxTextLength) || !isLatin1(project)) {
         refuse(window_, kSaveTitle,
-               QStringLiteral("The design was not saved: the project text must be at most %1 "
+               QStringLiteral("The design was not saved: the text of %1 must be at most %2 "
                               "characters long and use only Western European (Latin-1) characters.")
+                   .arg(fieldCaption(QStringLiteral("txtProject")))
                    .arg(df::kMaxTextLength));
         return std::nullopt;
     }
@@ -139,7 +142,7 @@ bool DesignFiles::save(const QString& typedName) {
     if (!isPlainName(typedName)) {
         refuse(window_, kSaveTitle,
                QStringLiteral("The name \"%1\" cannot be used for a design file. A name must not be "
-                              "empty, \".\" or \"..\", and must not contain \"/\", \"\\\", "
+                              "empty, must not start with \".\", and must not contain \"/\", \"\\\", "
                               "control characters or invisible characters.")
                    .arg(typedName));
         return false;
@@ -149,6 +152,11 @@ bool DesignFiles::save(const QString& typedName) {
 
     const QString fileName = typedName + QLatin1String(df::kExtension.data());
     const std::string path = QFile::encodeName(fileName).toStdString();
+    // Asked before anything else: no answer could make it writable.
+    if (df::isReadOnly(path)) {
+        refuse(window_, kSaveTitle, QStringLiteral("%1 is read-only.").arg(fileName));
+        return false;
+    }
     // Another design of that name is replaced only when the user says so.
     if (fileName != currentFile_ && df::fileExists(path) &&
         showMessage(window_, QStringLiteral("%1 already exists. Do you want to replace it?").arg(fileName),
@@ -159,21 +167,20 @@ bool DesignFiles::save(const QString& typedName) {
     const std::string error = df::replaceFile(path, *image);
     if (!error.empty()) {
         refuse(window_, kSaveTitle,
-               QStringLiteral("The design could not be saved to \"%1\": %2.")
+               QStringLiteral("The design could not be saved to %1: %2.")
                    .arg(fileName, QString::fromLocal8Bit(error.c_str())));
         return false;
     }
-    setCurrentFile(typedName);
-    currentFile_ = fileName;
+    setCurrentFile(fileName);
     return true;
 }
 
-bool DesignFiles::load(const QString& fileName) {
-    const df::FileBytes file =
-        df::readFileHead(QFile::encodeName(fileName).toStdString(), df::kMaxDesignFileSize);
+bool DesignFiles::load(const QString& fileName, const QByteArray& path) {
+    const df::FileBytes file = df::readFileHead(
+        (path.isEmpty() ? QFile::encodeName(fileName) : path).toStdString(), df::kMaxDesignFileSize);
     if (!file.error.empty()) {
         refuse(window_, kLoadTitle,
-               QStringLiteral("The design file \"%1\" could not be read: %2.")
+               QStringLiteral("The design file %1 could not be read: %2.")
                    .arg(fileName, QString::fromLocal8Bit(file.error.c_str())));
         return false;
     }
@@ -184,11 +191,11 @@ bool DesignFiles::load(const QString& fileName) {
         broken = QLatin1String(df::describe(read.error));
     else if (!extension.values)
         broken = QLatin1String(df::describe(extension.error));
-    else if (const auto name = settings_.refusal(*extension.values))
-        broken = QStringLiteral("the value of %1 cannot be used").arg(*name);
+    else
+        broken = settings_.refusal(*extension.values);
     if (broken) {
         refuse(window_, kLoadTitle,
-               QStringLiteral("\"%1\" is not a valid design file: %2. Nothing was loaded.")
+               QStringLiteral("%1 is not a valid design file: %2. Nothing was loaded.")
                    .arg(fileName, *broken));
         return false;
     }
@@ -202,7 +209,6 @@ bool DesignFiles::load(const QString& fileName) {
     chkProject_->setChecked(*df::checkState(r.projectState));
     settings_.apply(*extension.values);
     setCurrentFile(fileName);
-    currentFile_ = fileName;
     setUnit_(QString::fromLatin1(r.unit.data(), qsizetype(r.unit.size())));
     return true;
 }

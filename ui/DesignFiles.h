@@ -2,6 +2,7 @@
 // Saving the design's fields to a ".kst" file and loading them back, and the
 // project text pair that travels in the file.
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -31,7 +32,9 @@ public:
     // Any refusal or failure is told in a box and leaves the old file as it was.
     bool save(const QString& typedName);
     // Reads the whole file first; only a valid design reaches the fields.
-    bool load(const QString& fileName);
+    // `path`: the name's bytes on disk when they are not `fileName`
+    // encoded (a name that is not valid UTF-8, shown in a readable form).
+    bool load(const QString& fileName, const QByteArray& path = {});
     // The file last saved or loaded ("MIXER1.kst"); empty before either.
     const QString& currentFile() const { return currentFile_; }
     // Shows the project text while its box is checked.
@@ -39,7 +42,7 @@ public:
 
 private:
     QLineEdit* field(const char* name) const;
-    void setCurrentFile(const QString& shown);
+    void setCurrentFile(const QString& fileName);
     std::optional<std::vector<std::uint8_t>> fileImage();
 
     QWidget* window_;

@@ -4,12 +4,28 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <set>
+
 #include "engine/NumberText.h"
+#include "ui/FieldCaptions.h"
 
 namespace kestrel::ui {
 namespace {
 
 QString fromLatin1(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
+
+bool takes(DesignSettings::NumberRule rule, const QString& value) {
+    const std::string text = value.toStdString();
+    switch (rule) {
+    case DesignSettings::NumberRule::Double: return toDoubleStrict(text).has_value();
+    case DesignSettings::NumberRule::Single: return toSingleStrict(text).has_value();
+    case DesignSettings::NumberRule::NotNegative: {
+        const auto v = toDoubleStrict(text);
+        return v && *v >= 0;
+    }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -33,7 +49,7 @@ void DesignSettings::addCheck(const QString& name, std::function<QCheckBox*()> b
 }
 
 void DesignSettings::addNumber(const QString& name, std::function<QLineEdit*()> field,
-                               std::function<void()> entered) {
+                               std::function<void()> entered, NumberRule rule) {
     const auto get = [field]() -> std::optional<QString> {
         const QString text = field()->text();
         // A number is kept as typed; anything else as its leading number,
@@ -44,7 +60,7 @@ void DesignSettings::addNumber(const QString& name, std::function<QLineEdit*()> 
         return QString::fromStdString(generalText(lead));
     };
     add({name, get,
-         [](const QString& v) { return toDoubleStrict(v.toStdString()).has_value(); },
+         [rule](const QString& v) { return takes(rule, v); },
          [field, entered](const QString& v) {
              QLineEdit* edit = field();
              if (edit->text() == v) return;
@@ -61,7 +77,7 @@ std::optional<std::vector<designfile::NamedValue>> DesignSettings::values(QStrin
         if (s.omitEmpty && value && value->isEmpty()) continue;
         designfile::NamedValue named{s.name.toStdString(), value ? value->toLatin1().toStdString() : ""};
         if (!value || !designfile::fitsRecord(named)) {
-            problem = s.name;
+            problem = fieldCaption(s.name);
             return std::nullopt;
         }
         out.push_back(std::move(named));
@@ -76,8 +92,14 @@ const DesignSettings::Setting* DesignSettings::find(const std::string& name) con
 }
 
 std::optional<QString> DesignSettings::refusal(const std::vector<designfile::NamedValue>& stored) const {
-    for (const designfile::NamedValue& v : stored)
-        if (const Setting* s = find(v.name); s && !s->accepts(fromLatin1(v.value))) return s->name;
+    std::set<std::string> seen;
+    for (const designfile::NamedValue& v : stored) {
+        // Which of two values would count is anybody's guess.
+        if (!seen.insert(v.name).second)
+            return QStringLiteral("%1 is stored twice").arg(fieldCaption(fromLatin1(v.name)));
+        if (const Setting* s = find(v.name); s && !s->accepts(fromLatin1(v.value)))
+            return QStringLiteral("the stored value of %1 cannot be used").arg(fieldCaption(s->name));
+    }
     return std::nullopt;
 }
 

@@ -39,17 +39,22 @@ public:
                  std::function<void()> changed = {});
     // A check box stores "0" or "1".
     void addCheck(const QString& name, std::function<QCheckBox*()> box);
+    // What a number field takes when typed, so that a load takes exactly
+    // that: any number, a number that fits a single, one not below zero.
+    enum class NumberRule { Double, Single, NotNegative };
+
     // A number field stores its number; `entered` runs after a load set it,
-    // as leaving the field would.
+    // as leaving the field would, and `rule` says what its check refuses.
     void addNumber(const QString& name, std::function<QLineEdit*()> field,
-                   std::function<void()> entered = {});
+                   std::function<void()> entered = {}, NumberRule rule = NumberRule::Double);
 
     // Every setting's value, in the order added; nullopt with `problem` set
-    // when one cannot be stored.
+    // (the control as a box names it) when one cannot be stored.
     std::optional<std::vector<designfile::NamedValue>> values(QString& problem) const;
 
-    // The name of the first stored value that its control cannot take;
-    // nullopt when all can. Names nobody knows are no problem.
+    // Why the stored values cannot be loaded, naming the control by its
+    // caption: the first one that its control would refuse, or a name
+    // stored twice; nullopt when all can. Names nobody knows are no problem.
     std::optional<QString> refusal(const std::vector<designfile::NamedValue>& stored) const;
 
     // Sets every control that a stored value names; check `refusal` first.

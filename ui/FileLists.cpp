@@ -1,6 +1,5 @@
 #include "ui/FileLists.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -14,6 +13,10 @@ namespace {
 
 const QString kLoadTitle = QStringLiteral("Load Mixer File");
 const QString kEraseTitle = QStringLiteral("Erase Mixer File");
+
+constexpr int kPathRole = Qt::UserRole;
+
+QByteArray pathOf(const QListWidgetItem* item) { return item->data(kPathRole).toByteArray(); }
 
 bool confirmed(QWidget* parent, const QString& title) {
     return showMessage(parent, QStringLiteral("Do you want to continue ?"), title,
@@ -36,8 +39,10 @@ FileLists::FileLists(QWidget* window, QListWidget* loadList, QListWidget* eraseL
 
 void FileLists::reread(QListWidget* list) {
     list->clear();
-    for (const std::string& name : designfile::listDesignFiles())
-        list->addItem(QFile::decodeName(QByteArray::fromStdString(name)));
+    for (const std::string& name : designfile::listDesignFiles()) {
+        auto* item = new QListWidgetItem(QString::fromStdString(designfile::readableName(name)), list);
+        item->setData(kPathRole, QByteArray::fromStdString(name));
+    }
 }
 
 void FileLists::show(QListWidget* list) {
@@ -51,33 +56,32 @@ void FileLists::rereadAndHide(QListWidget* list) {
     list->hide();
 }
 
-QString FileLists::selectedName(QListWidget* list, const QString& title) {
+QListWidgetItem* FileLists::selectedItem(QListWidget* list, const QString& title) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty()) {
         showMessage(window_, QStringLiteral("No design file is selected."), title,
                     QMessageBox::Critical);
-        return {};
+        return nullptr;
     }
-    return selected.first()->text();
+    return selected.first();
 }
 
 void FileLists::loadSelected() {
     if (confirmed(window_, QStringLiteral("Overwrite Current Design? (Load New File)"))) {
-        const QString name = selectedName(loadList_, kLoadTitle);
-        if (!name.isEmpty()) load_(name);
+        if (const QListWidgetItem* item = selectedItem(loadList_, kLoadTitle))
+            load_(item->text(), pathOf(item));
     }
     rereadAndHide(loadList_);
 }
 
 void FileLists::eraseSelected() {
     if (confirmed(window_, QStringLiteral("Do you want to ERASE selected file?"))) {
-        const QString name = selectedName(eraseList_, kEraseTitle);
-        if (!name.isEmpty()) {
-            const std::string error = designfile::eraseFile(QFile::encodeName(name).toStdString());
+        if (const QListWidgetItem* item = selectedItem(eraseList_, kEraseTitle)) {
+            const std::string error = designfile::eraseFile(pathOf(item).toStdString());
             if (!error.empty())
                 showMessage(window_,
-                            QStringLiteral("The design file \"%1\" could not be erased: %2.")
-                                .arg(name, QString::fromLocal8Bit(error.c_str())),
+                            QStringLiteral("The design file %1 could not be erased: %2.")
+                                .arg(item->text(), QString::fromLocal8Bit(error.c_str())),
                             kEraseTitle, QMessageBox::Critical);
         }
     }

@@ -3,19 +3,22 @@
 // erase list. Both show the ".kst" files of the working directory, re-read
 // whenever they are shown or hidden.
 
+#include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QString>
 #include <functional>
 
 class QListWidget;
+class QListWidgetItem;
 class QWidget;
 
 namespace kestrel::ui {
 
 class FileLists : public QObject {
 public:
-    using Loader = std::function<bool(const QString& fileName)>;
+    // fileName: as listed; path: its bytes on disk.
+    using Loader = std::function<bool(const QString& fileName, const QByteArray& path)>;
 
     FileLists(QWidget* window, QListWidget* loadList, QListWidget* eraseList, Loader load);
 
@@ -32,14 +35,16 @@ public:
     // so do Enter and Return on the list.
     void onDoubleClick(QListWidget* list, std::function<void()> handler);
 
+    // A name that is not valid UTF-8 is listed readable, its odd bytes as
+    // "\xNN"; the item keeps the name's bytes for the load and the erase.
     static void reread(QListWidget* list);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The selected name, or empty after telling the user there is none.
-    QString selectedName(QListWidget* list, const QString& title);
+    // The selected item, or nullptr after telling the user there is none.
+    QListWidgetItem* selectedItem(QListWidget* list, const QString& title);
 
     QWidget* window_;
     QListWidget* loadList_;

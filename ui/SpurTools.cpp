@@ -124,7 +124,7 @@ void SpurTools::mnuSpurFree_Click() {
     finder_->activateWindow();
 }
 
-void SpurTools::mnuSpurChart_Click() {
+frmSpurChart& SpurTools::chartWindow() {
     if (!chart_) {
         ChartHost host;
         host.solution = [this] { return solution(); };
@@ -138,6 +138,11 @@ void SpurTools::mnuSpurChart_Click() {
         // Clear of the grid and the frequency read-out: beside the window.
         placeToolBeside(*chart_, *window_, frmSpurChart::kMinimumWidth);
     }
+    return *chart_;
+}
+
+void SpurTools::mnuSpurChart_Click() {
+    chartWindow();
     chart_->show();
     chart_->raise();
     chart_->activateWindow();

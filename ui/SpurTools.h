@@ -71,7 +71,9 @@ public:
     // The finder exists from the start, hidden: it holds the wanted product.
     frmSpurFree* finder() const { return finder_.get(); }
     frmSpurFree& finderWindow() { return *finder_; }
-    frmSpurChart* chart() const { return chart_.get(); } // nullptr until first opened
+    frmSpurChart* chart() const { return chart_.get(); } // nullptr until first made
+    // The one chart window, made hidden when there is none yet.
+    frmSpurChart& chartWindow();
     SpurExport& exporter() { return export_; }
 
     // The tooltip for a pointer resting at x (twips on the panel); empty

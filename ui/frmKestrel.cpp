@@ -22,6 +22,7 @@
 #include "ui/ButtonKeys.h"
 #include "ui/DesignFiles.h"
 #include "ui/DesignSettings.h"
+#include "ui/FieldCaptions.h"
 #include "ui/FileLists.h"
 #include "ui/FormPrinter.h"
 #include "ui/HelpViewer.h"
@@ -46,7 +47,7 @@ using kestrel::ui::text;
 
 namespace {
 
-const QString kCaption = QStringLiteral("Kestrel II Spurious Analysis    Version 3.2");
+const QString kCaption = ui::programCaption();
 constexpr int kUnitLabels = 7;
 
 struct MenuSpec {

@@ -108,7 +108,7 @@ private:
     void buildDisplay();
     void setReplayEnabled(bool enabled);
     void wireDesignFiles();
-    bool loadDesign(const QString& name);
+    bool loadDesign(const QString& name, const QByteArray& path);
     void buildReplays();
     void wireSpurTools();
     void registerSettings();

@@ -29,6 +29,7 @@
 #include "ui/frmKestrel.h"
 #include "ui/frmMixer.h"
 #include "ui/planning/frmIfPlanner.h"
+#include "ui/planning/frmSpurChart.h"
 #include "ui/planning/frmSpurFree.h"
 #include "ui/planning/frmSpurTable.h"
 #include "files/DesignRecord.h"
@@ -70,7 +71,9 @@ void frmKestrel::wireDesignFiles() {
     FileMixer_ = control<QListWidget>("FileMixer");
     FileErase_ = control<QListWidget>("FileErase");
     fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_,
-                                   [this](const QString& name) { return loadDesign(name); });
+                                   [this](const QString& name, const QByteArray& path) {
+                                       return loadDesign(name, path);
+                                   });
     const auto menu = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
     connect(menu("mnuSave"), &QAction::triggered, this, &frmKestrel::mnuSave_Click);
     connect(menu("mnuLoad"), &QAction::triggered, this, &frmKestrel::mnuLoad_Click);
@@ -122,8 +125,8 @@ void frmKestrel::buildReplays() {
 }
 
 // A loaded design reaches every part that keeps something derived from it.
-bool frmKestrel::loadDesign(const QString& name) {
-    if (!designFiles_->load(name)) return false;
+bool frmKestrel::loadDesign(const QString& name, const QByteArray& path) {
+    if (!designFiles_->load(name, path)) return false;
     spurTable_->designLoaded(); // levels of the loaded drives
     spurTools_->designLoaded();
     if (planner_) planner_->designLoaded();
@@ -166,9 +169,13 @@ void frmKestrel::registerSettings() {
     s.addCheck(QStringLiteral("chkSUMONLY"), check("chkSUMONLY"));
     s.addCheck(QStringLiteral("chkSingle"), check("chkSingle"));
     frmMixer* mixer = mixer_.get();
-    s.addNumber(QStringLiteral("txtConversionLoss"), [mixer] { return mixer->txtConversionLoss(); });
+    // As the level check reads them: the loss and the LO isolation as singles.
+    using Rule = ui::DesignSettings::NumberRule;
+    s.addNumber(QStringLiteral("txtConversionLoss"), [mixer] { return mixer->txtConversionLoss(); }, {},
+                Rule::Single);
     s.addNumber(QStringLiteral("txtRFIsolation"), [mixer] { return mixer->txtRFIsolation(); });
-    s.addNumber(QStringLiteral("txtLOIsolation"), [mixer] { return mixer->txtLOIsolation(); });
+    s.addNumber(QStringLiteral("txtLOIsolation"), [mixer] { return mixer->txtLOIsolation(); }, {},
+                Rule::Single);
 
     // The band finder's, whether or not it was ever opened.
     ui::SpurTools* tools = spurTools_.get();
@@ -187,6 +194,15 @@ void frmKestrel::registerSettings() {
     s.addList(QStringLiteral("cboMaxOrder"), finderList("cboMaxOrder"));
     s.addCheck(QStringLiteral("chkShade"),
                [w = finder("chkShade")] { return qobject_cast<QCheckBox*>(w()); });
+
+    // The chart's shading; a chart never opened is unshaded and stays unmade.
+    s.add({QStringLiteral("chkShadeBands"),
+           [tools] { return std::optional<QString>(tools->chart() && tools->chart()->shadeBands() ? "1" : "0"); },
+           [](const QString& v) { return v == QLatin1String("0") || v == QLatin1String("1"); },
+           [tools](const QString& v) {
+               if (tools->chart() || v == QLatin1String("1"))
+                   tools->chartWindow().setShadeBands(v == QLatin1String("1"));
+           }});
 }
 
 // The mixer's spur table: one record per RF order (a row too long for one
@@ -226,8 +242,11 @@ void frmKestrel::registerSpurTableSettings() {
     const auto field = [window](const char* name) {
         return [w = window->findChild<QLineEdit*>(QLatin1String(name))] { return w; };
     };
-    s.addNumber(QStringLiteral("txtIMTRFRef"), field("txtIMTRFRef"), [window] { window->txtIMTRFRef_LostFocus(); });
-    s.addNumber(QStringLiteral("txtIMTLORef"), field("txtIMTLORef"), [window] { window->txtIMTLORef_LostFocus(); });
+    using Rule = ui::DesignSettings::NumberRule;
+    s.addNumber(QStringLiteral("txtIMTRFRef"), field("txtIMTRFRef"), [window] { window->txtIMTRFRef_LostFocus(); },
+                Rule::Single);
+    s.addNumber(QStringLiteral("txtIMTLORef"), field("txtIMTLORef"), [window] { window->txtIMTLORef_LostFocus(); },
+                Rule::Single);
     s.addCheck(QStringLiteral("chkUseIMT"),
                [w = window->findChild<QCheckBox*>(QStringLiteral("chkUseIMT"))] { return w; });
 }

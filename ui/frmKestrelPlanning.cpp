@@ -52,7 +52,14 @@ void frmKestrel::registerPlannerSettings() {
     };
     for (const char* name : {"cboPlanWanted", "cboPlanPoints"})
         s.addList(QLatin1String(name), [w = in(name)] { return qobject_cast<QComboBox*>(w()); });
-    for (const char* name : {"txtPlanFrom", "txtPlanTo", "txtPlanGuard", "txtPlanThreshold"})
-        s.addNumber(QLatin1String(name), [w = in(name)] { return qobject_cast<QLineEdit*>(w()); });
+    // A guard below zero is refused by the scan; a threshold is a level in
+    // dBc, which fits a single like every other level.
+    using Rule = ui::DesignSettings::NumberRule;
+    const std::pair<const char*, Rule> numbers[] = {{"txtPlanFrom", Rule::Double},
+                                                    {"txtPlanTo", Rule::Double},
+                                                    {"txtPlanGuard", Rule::NotNegative},
+                                                    {"txtPlanThreshold", Rule::Single}};
+    for (const auto& [name, rule] : numbers)
+        s.addNumber(QLatin1String(name), [w = in(name)] { return qobject_cast<QLineEdit*>(w()); }, {}, rule);
     s.addCheck(QStringLiteral("chkPlanAutoScan"), [w = in("chkPlanAutoScan")] { return qobject_cast<QCheckBox*>(w()); });
 }

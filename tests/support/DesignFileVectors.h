@@ -40,11 +40,11 @@ inline std::vector<std::uint8_t> defaultDesignFile(std::size_t size = 1630) {
 
 // What a save of the start-up design writes after record 14, in record order.
 inline const std::vector<std::string> kDefaultExtension = {
-    "KESTREL-EXT 1 32", "cboLOHar=8",          "cboRFHar=8",        "cboSteps=10",
+    "KESTREL-EXT 1 33", "cboLOHar=8",          "cboRFHar=8",        "cboSteps=10",
     "cboSweepSpeed=25", "chkSUMONLY=0",        "chkSingle=1",       "txtConversionLoss=8",
     "txtRFIsolation=25", "txtLOIsolation=25",
     "cboWanted=Automatic (from the markers)",  "txtThreshold=-60",
-    "cboMaxOrder=Any",  "chkShade=0",
+    "cboMaxOrder=Any",  "chkShade=0",          "chkShadeBands=0",
     // The mixer's spur table: empty but for the wanted 1x1, one row per RF order.
     "gridIMT(0)=,,,,,,,,,,", "gridIMT(1)=,0,,,,,,,,,", "gridIMT(2)=,,,,,,,,,,",
     "gridIMT(3)=,,,,,,,,,,", "gridIMT(4)=,,,,,,,,,,", "gridIMT(5)=,,,,,,,,,,",

@@ -30,8 +30,8 @@ using kestrel::reference::patch;
 using Bytes = std::vector<std::uint8_t>;
 
 inline const QString kStartCaption = QStringLiteral("Kestrel II Spurious Analysis    Version 3.2");
-inline const QString kFileCaption =
-    QStringLiteral("Kestrel II Spurious Analysis - Version 3.1      Current File: ");
+// After a save or a load: the program's version and the name with ".kst".
+inline const QString kFileCaption = kStartCaption + QStringLiteral("      Current File: ");
 inline const char* const kFields[] = {"txtLoOffset", "txtLOFreq",  "txtLOPower", "txtRFStart",
                                "txtRFStop",   "txtRFPower", "txtIFStart", "txtMarker1",
                                "txtMarker2",  "txtIFStop",  "txtProject"};

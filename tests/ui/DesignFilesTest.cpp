@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 using namespace kestrel::filetest;
@@ -22,7 +24,7 @@ TEST_F(DesignFilesUi, SaveAsksForANameAndWritesTheExpectedBytes) {
     EXPECT_TRUE(boxes.seen().empty());
     EXPECT_EQ(entries(), QStringList{"Default.kst"});
     EXPECT_EQ(bytesOf("Default.kst"), kestrel::reference::defaultSavedFile());
-    EXPECT_EQ(w_->windowTitle(), kFileCaption + "Default");
+    EXPECT_EQ(w_->windowTitle(), kFileCaption + "Default.kst");
 }
 
 TEST_F(DesignFilesUi, CancellingTheNameBoxSavesNothing) {
@@ -40,7 +42,7 @@ TEST_F(DesignFilesUi, TypedNamesAreTakenAsTheyAre) {
                                 QStringLiteral("Mischer-\u00e9\u4e2d")}) {
         EXPECT_TRUE(save(name).empty()) << name.toStdString();
         EXPECT_TRUE(QFile::exists(name + ".kst")) << name.toStdString();
-        EXPECT_EQ(w_->windowTitle(), kFileCaption + name);
+        EXPECT_EQ(w_->windowTitle(), kFileCaption + name + ".kst");
     }
     menu("mnuLoad");
     EXPECT_EQ(names(loadList()).size(), 3);
@@ -49,6 +51,8 @@ TEST_F(DesignFilesUi, TypedNamesAreTakenAsTheyAre) {
 
 TEST_F(DesignFilesUi, NamesThatCouldLeaveTheDirectoryAreRefused) {
     const QString names[] = {"", ".", "..", "../up", "sub/x", "..\\x", "a\tb", QString("a\x01"),
+                             // hidden: the lists would never show them
+                             ".hidden", ".kst", ". x",
                              // invisible: a bidi override, a zero width, line and paragraph separators
                              QString::fromUtf16(u"\u202Eabc"), QString::fromUtf16(u"a\u200Bb"),
                              QString::fromUtf16(u"a\u2028b"), QString::fromUtf16(u"a\u2029b")};
@@ -57,6 +61,7 @@ TEST_F(DesignFilesUi, NamesThatCouldLeaveTheDirectoryAreRefused) {
         ASSERT_EQ(boxes.size(), 1u) << name.toStdString();
         EXPECT_EQ(boxes[0].title, "Save Mixer File");
         EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+        EXPECT_TRUE(boxes[0].text.contains("must not start with \".\"")) << boxes[0].text.toStdString();
         EXPECT_TRUE(entries().isEmpty()) << name.toStdString();
         EXPECT_FALSE(QFile::exists("../up.kst"));
         EXPECT_EQ(w_->windowTitle(), kStartCaption);
@@ -97,7 +102,8 @@ TEST_F(DesignFilesUi, FileSystemFailuresGiveTheReasonAndKeepTheOldFile) {
         struct rlimit limit = saved;
         limit.rlim_cur = c.sizeLimit;
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const auto oldSignal = ::signal(SIGXFSZ, SIG_IGN);
+        // The default, as the program runs: the save must keep the signal away.
+        const auto oldSignal = ::signal(SIGXFSZ, SIG_DFL);
         BoxAnswerer boxes(QMessageBox::Yes); // replace, when asked
         InputAnswerer input(c.name);
         menu("mnuSave");
@@ -112,6 +118,38 @@ TEST_F(DesignFilesUi, FileSystemFailuresGiveTheReasonAndKeepTheOldFile) {
     }
     EXPECT_EQ(entries(), (QStringList{"full.kst", "old.kst"}));
     EXPECT_EQ(bytesOf("old.kst"), defaultDesignFile());
+}
+
+TEST_F(DesignFilesUi, AReadOnlyFileIsNeverReplaced) {
+    // Root may write any file; the permission bits still say no.
+    put("ro.kst", defaultDesignFile());
+    ASSERT_EQ(::chmod("ro.kst", 0444), 0);
+    for (const bool current : {false, true}) {
+        if (current) load("ro.kst"); // now the design's own file
+        field("txtLOFreq")->setText("30");
+        const QString caption = w_->windowTitle();
+        const auto boxes = save("ro");
+        ASSERT_EQ(boxes.size(), 1u) << current;
+        EXPECT_EQ(boxes[0].text, "ro.kst is read-only.");
+        EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(bytesOf("ro.kst"), defaultDesignFile());
+        EXPECT_EQ(entries(), QStringList{"ro.kst"}); // no temporary left
+        EXPECT_EQ(w_->windowTitle(), caption);
+    }
+}
+
+TEST_F(DesignFilesUi, ANameThatIsNotUtf8IsListedReadableAndLoadsAndErases) {
+    Bytes file = defaultDesignFile();
+    patch(file, 250, {0x00, 0x00, 0xF0, 0x41}); // LO 30
+    const int fd = ::open("Mischer-\xE9.kst", O_WRONLY | O_CREAT, 0644); // Latin-1, not UTF-8
+    ASSERT_EQ(::write(fd, file.data(), file.size()), ssize_t(file.size()));
+    ::close(fd);
+    const QString shown = QStringLiteral("Mischer-\\xE9.kst");
+    ASSERT_EQ(load(shown).size(), 1u);
+    EXPECT_EQ(field("txtLOFreq")->text(), "30");
+    EXPECT_EQ(w_->windowTitle(), kFileCaption + shown);
+    ASSERT_EQ(pick("mnuDelete", eraseList(), shown).size(), 1u);
+    EXPECT_TRUE(entries().isEmpty());
 }
 
 TEST_F(DesignFilesUi, FieldTextsGoThroughSingleNumbers) {

@@ -17,7 +17,7 @@ const std::pair<const char*, const char*> kChanged[] = {
     {"cboSweepSpeed", "500"},   {"chkSUMONLY", "1"},       {"chkSingle", "0"},
     {"txtConversionLoss", "6.5"}, {"txtRFIsolation", "30"}, {"txtLOIsolation", "1e3"},
     {"cboWanted", "LO + RF"},   {"txtThreshold", "-75"},   {"cboMaxOrder", "5"},
-    {"chkShade", "1"},
+    {"chkShade", "1"},          {"chkShadeBands", "1"},
 };
 
 class DesignSettingsUi : public DesignFilesUi {
@@ -25,6 +25,8 @@ protected:
     // The control of that name in whichever window holds it.
     QWidget* control(const char* name) {
         w_->spurTools().finderWindow(); // its settings exist before it is shown
+        w_->spurTools().chartWindow();
+        w_->ifPlanner();
         for (QWidget* top : QApplication::topLevelWidgets())
             if (QWidget* found = top->findChild<QWidget*>(QLatin1String(name))) return found;
         return nullptr;
@@ -46,6 +48,10 @@ protected:
         for (const auto& [name, v] : kChanged) out << value(name);
         return out;
     }
+    // The window, the settings above and the valid values a refused file holds.
+    QStringList everything() {
+        return snapshot() + values() + QStringList{value("txtPlanGuard"), value("txtIMTRFRef")};
+    }
 };
 
 TEST_F(DesignSettingsUi, SettingsTravelInTheFileAndOldFilesLeaveThemAlone) {
@@ -55,6 +61,10 @@ TEST_F(DesignSettingsUi, SettingsTravelInTheFileAndOldFilesLeaveThemAlone) {
     for (int i = 0; const auto& [name, v] : kChanged) set(name, start[i++]);
     load("full.kst");
     for (const auto& [name, v] : kChanged) EXPECT_EQ(value(name), v) << name;
+
+    // Saved again, the loaded design writes the same bytes.
+    ASSERT_TRUE(save("again").empty());
+    EXPECT_EQ(bytesOf("again.kst"), bytesOf("full.kst"));
 
     // A file of 14 records holds none of them.
     put("old.kst", defaultDesignFile());
@@ -89,6 +99,41 @@ TEST_F(DesignSettingsUi, AValueItsControlCannotTakeChangesNothing) {
     put("new.kst", withTextRecords(defaultDesignFile(), {"KESTREL-EXT 1 2", "futureSetting=1", "cboLOHar=3"}));
     EXPECT_EQ(load("new.kst").size(), 1u);
     EXPECT_EQ(value("cboLOHar"), "3");
+}
+
+// Each stored value as its field's own check would judge it when typed; the
+// box names the field as the user sees it, and no control changes.
+TEST_F(DesignSettingsUi, OneValueItsFieldWouldRefuseRefusesTheWholeFile) {
+    const std::tuple<std::vector<std::string>, const char*, const char*> cases[] = {
+        {{"txtIMTRFRef=1e39"}, "\"Measured at RF power (dBm)\" in \"Mixer Spur Table\"", "txtIMTRFRef"},
+        {{"txtPlanGuard=-1"}, "\"Guard\" in \"IF Planner\"", "txtPlanGuard"},
+        {{"txtPlanThreshold=1e39"}, "\"Count products at or above (dBc)\" in \"IF Planner\"", "txtPlan"},
+        {{"txtConversionLoss=1e39"}, "\"Conversion Loss (db)\" in \"Mixer Parameters\"", "txtConv"},
+        {{"chkSUMONLY=yes"}, "\"Calculate SUM ONLY\"", "chkSUMONLY"},
+        {{"gridIMT(3)=,,x,,,,,,,,"}, "\"3xRF\" in \"Mixer Spur Table\"", "gridIMT"},
+        {{"cboRFHar=4", "cboRFHar=5"}, "\"Harmonics\" in \"RF Input Parameters\" is stored twice", "cboRFHar"},
+    };
+    for (const auto& [bad, named, objectName] : cases) {
+        // Valid values before the bad one, each different from the window's.
+        std::vector<std::string> records = {"cboLOHar=3", "txtPlanGuard=2", "txtIMTRFRef=-20"};
+        records.insert(records.end(), bad.begin(), bad.end());
+        records.insert(records.begin(), "KESTREL-EXT 1 " + std::to_string(records.size()));
+        Bytes file = withTextRecords(defaultDesignFile(), records);
+        patch(file, 250, {0x00, 0x00, 0xF0, 0x41}); // LO 30
+        put("bad.kst", file);
+        const QStringList before = everything();
+        const auto boxes = load("bad.kst");
+        ASSERT_EQ(boxes.size(), 2u) << objectName;
+        EXPECT_TRUE(boxes[1].text.contains(QLatin1String(named))) << boxes[1].text.toStdString();
+        EXPECT_FALSE(boxes[1].text.contains(QLatin1String(objectName))) << boxes[1].text.toStdString();
+        EXPECT_EQ(everything(), before) << objectName;
+    }
+    // A save that cannot store a value names its field the same way.
+    set("txtConversionLoss", "1e999");
+    const auto boxes = save("big");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.contains("\"Conversion Loss (db)\" in \"Mixer Parameters\""));
+    EXPECT_TRUE(entries().contains("bad.kst") && !entries().contains("big.kst"));
 }
 
 } // namespace

@@ -87,6 +87,10 @@ void frmSpurChart::updateBands() {
 
 void frmSpurChart::chkShadeBands_Click() { updateBands(); }
 
+bool frmSpurChart::shadeBands() const { return chkShadeBands_->isChecked(); }
+
+void frmSpurChart::setShadeBands(bool on) { chkShadeBands_->setChecked(on); }
+
 // The nearest solved step goes to the analyzer and the grid as "+" shows it;
 // with a stale matrix only the cursor moves.
 void frmSpurChart::chartSpurs_Click(double rf) {

@@ -51,6 +51,9 @@ public:
     void cmdSaveImage_Click();
     void cmdPrint_Click();
     void chkShadeBands_Click();
+    // The "shade bands" box, which a design file stores.
+    bool shadeBands() const;
+    void setShadeBands(bool on);
 
     kestrel::display::SpurChart& chart() const { return *chartSpurs_; }
     kestrel::ui::ChartImage& image() { return image_; }
