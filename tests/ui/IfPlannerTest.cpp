@@ -74,15 +74,13 @@ TEST_F(IfPlannerUi, UseWritesACleanCandidateAndNoDisplayStartBelowZero) {
     ASSERT_TRUE(planner().result() && planner().result()->runs.size() == 1u);
     const auto& result = *planner().result();
     const kestrel::CleanRun& run = result.runs[0];
-    EXPECT_EQ(run.last - run.first + 1, 84);
-    EXPECT_EQ(run.pick, 58); // the lower of the two middle ones
+    EXPECT_EQ(std::pair(run.last - run.first + 1, run.pick), std::pair(84, 58)); // the lower middle one
     EXPECT_TRUE(result.candidates[run.pick].clean);
 
     // Enter on the chosen row does what "Use" does; Esc closes the window.
     in<QTableWidget>("gridPlan")->selectRow(0);
     QTest::keyClick(in<QTableWidget>("gridPlan"), Qt::Key_Return);
-    const double lo = result.candidates[run.pick].value;
-    EXPECT_EQ(field("txtLOFreq")->text(), text(lo));
+    EXPECT_EQ(field("txtLOFreq")->text(), text(result.candidates[run.pick].value));
     EXPECT_EQ(field("txtIFStart")->text(), "0");
     QTest::keyClick(&planner(), Qt::Key_Escape);
     EXPECT_FALSE(planner().isVisible());
