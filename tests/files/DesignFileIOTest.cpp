@@ -90,8 +90,7 @@ TEST_F(DesignFileIO, FailuresGiveTheSystemsReasonAndLeaveTheOldFile) {
     EXPECT_EQ(replaceFile(path("folder.kst"), std::vector<std::uint8_t>{1}), "Is a directory");
 
     // The disk fills up in the middle of the write: the old file is untouched.
-    // The signal keeps its default, which would end the test program, as it
-    // would end the real one: the write itself must keep it away.
+    // The signal keeps its default, which would end the test program as the real one: the write must keep it away.
     put("old.kst", std::vector<std::uint8_t>(1750, 9));
     struct rlimit saved {};
     ::getrlimit(RLIMIT_FSIZE, &saved);

@@ -50,8 +50,7 @@ TEST_F(DesignFilesUi, TypedNamesAreTakenAsTheyAre) {
 
 TEST_F(DesignFilesUi, NamesThatCouldLeaveTheDirectoryAreRefused) {
     const QString names[] = {"", ".", "..", "../up", "sub/x", "..\\x", "a\tb", QString("a\x01"),
-                             // hidden: the lists would never show them
-                             ".hidden", ".kst", ". x",
+                             ".hidden", ".kst", ". x", // hidden: the lists would never show them
                              // invisible: a bidi override, a zero width, line and paragraph separators
                              QString::fromUtf16(u"\u202Eabc"), QString::fromUtf16(u"a\u200Bb"),
                              QString::fromUtf16(u"a\u2028b"), QString::fromUtf16(u"a\u2029b")};

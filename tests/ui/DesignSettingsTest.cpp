@@ -62,8 +62,7 @@ TEST_F(DesignSettingsUi, SettingsTravelInTheFileAndOldFilesLeaveThemAlone) {
     load("full.kst");
     for (const auto& [name, v] : kChanged) EXPECT_EQ(value(name), v) << name;
 
-    // Saved again, the loaded design writes the same bytes.
-    ASSERT_TRUE(save("again").empty());
+    ASSERT_TRUE(save("again").empty()); // saved again, the loaded design writes the same bytes
     EXPECT_EQ(bytesOf("again.kst"), bytesOf("full.kst"));
 
     // A file of 14 records holds none of them.

@@ -60,9 +60,8 @@ TEST_F(IfPlannerUi, AScanRefusesWhatASolveRefuses) {
     EXPECT_FALSE(planner().result());
 }
 
-// Orders 1 x 1 and the default RF band: every LO above 16.5 is clean up to
-// 18, 84 candidates of 16.2 + k 0.018. The run's centre lies between two
-// candidates, and its wanted band starts below the quarter that widens it.
+// Orders 1 x 1 and the default RF band: every LO above 16.5 is clean up to 18, 84 candidates of
+// 16.2 + k 0.018. The run's centre lies between two, its wanted band starts below the quarter that widens it.
 TEST_F(IfPlannerUi, UseWritesACleanCandidateAndNoDisplayStartBelowZero) {
     get<QComboBox>("cboLOHar")->setCurrentText("1");
     get<QComboBox>("cboRFHar")->setCurrentText("1");
@@ -76,7 +75,6 @@ TEST_F(IfPlannerUi, UseWritesACleanCandidateAndNoDisplayStartBelowZero) {
     const kestrel::CleanRun& run = result.runs[0];
     EXPECT_EQ(std::pair(run.last - run.first + 1, run.pick), std::pair(84, 58)); // the lower middle one
     EXPECT_TRUE(result.candidates[run.pick].clean);
-
     // Enter on the chosen row does what "Use" does; Esc closes the window.
     in<QTableWidget>("gridPlan")->selectRow(0);
     QTest::keyClick(in<QTableWidget>("gridPlan"), Qt::Key_Return);

@@ -18,7 +18,6 @@ protected:
     QCheckBox* useIt() { return table()->findChild<QCheckBox*>("chkUseIMT"); }
     void edit(int m, int n, const QString& text) { grid()->item(n + 1, m + 1)->setText(text); }
     QString cellText(int m, int n) { return grid()->item(n + 1, m + 1)->text(); }
-    QString note() { return table()->findChild<QLabel*>("lblIMTNote")->text(); }
     double top(const char* line) {
         return get<QWidget>("Frame4")->findChild<QObject*>(line)->property("y1").toDouble();
     }
@@ -113,8 +112,6 @@ TEST_F(SpurTableUi, HandEntriesAndALoadWithTheTableInUse) {
     EXPECT_EQ(top("Spurs0x2"), 360 + 36 * 35);
 }
 
-// Filled levels as short texts; with a mixer figure that is no number, the note says why
-// there are no levels.
 TEST_F(SpurTableUi, FillWritesTheShortNumberTextAndTheNoteSaysWhyNoLevels) {
     frmMixer* mixer = w_->mixerWindow();
     mixer->txtConversionLoss()->setText("8.3"); // singles: 8.3000002, 24.700001
@@ -127,12 +124,11 @@ TEST_F(SpurTableUi, FillWritesTheShortNumberTextAndTheNoteSaysWhyNoLevels) {
     table()->cmdIMTFill_Click();
     EXPECT_EQ(table()->findChild<QLineEdit*>("txtIMTRFRef")->text(), "-5.1");
     EXPECT_EQ(cellText(1, 0), "-3.3");
-
-    useIt()->click();
+    useIt()->click(); // a mixer figure that is no number: the note says why there are no levels
     mixer->txtConversionLoss()->setText("abc");
     edit(0, 2, "-40");
-    EXPECT_EQ(note(), "No levels: the Mixer Parameters' \"Conversion Loss\" is not a number, so the spur "
-                      "lines keep their last heights.");
+    EXPECT_EQ(table()->findChild<QLabel*>("lblIMTNote")->text(),
+              "No levels: the Mixer Parameters' \"Conversion Loss\" is not a number, so the spur lines keep their last heights.");
 }
 
 TEST_F(SpurTableUi, TheMenuBringsAMinimizedWindowBackAndEscClosesIt) {
