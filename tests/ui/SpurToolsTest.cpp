@@ -241,7 +241,6 @@ TEST_F(SpurToolsUi, AutomaticIsDecidedAtEverySolveAndLoadAChoiceStaysRolesAgree)
 TEST_F(SpurToolsUi, TheAnalyzerRightAfterASolveShowsNothingStale) {
     solveWith("37", "40");
     QTest::mouseClick(get<QPushButton>("cmdSingleStep"), Qt::LeftButton);
-    const display::AnalyzerPanel& panel = w_->spectrumDisplay().panel();
     struct Case { int mMax, nMax; double start, stop; };
     for (const Case& c : {Case{3, 4, 20, 60}, {8, 8, 60, 20}, {2, 2, 40, 40}}) { // the last span is empty
         get<QComboBox>("cboLOHar")->setCurrentText(QString::number(c.mMax));
@@ -250,10 +249,10 @@ TEST_F(SpurToolsUi, TheAnalyzerRightAfterASolveShowsNothingStale) {
         field("txtIFStop")->setText(QString::number(c.stop));
         solveWith("37", "40");
         EXPECT_EQ(get<QLabel>("lblStepPointer")->text(), "1");
-        for (const display::LineShape* line : {&panel.marker(1), panel.spurLine({1, 1, true})})
+        for (const display::LineShape* line : {&panel().marker(1), panel().spurLine({1, 1, true})})
             EXPECT_EQ(line->isVisible(), c.start != c.stop);
         for (const auto& id : display::kReplayOrder) {
-            const display::LineShape& line = *panel.spurLine(id);
+            const display::LineShape& line = *panel().spurLine(id);
             if (!line.isVisible()) continue;
             EXPECT_TRUE(id.m <= c.mMax && id.n <= c.nMax);
             // Where the line is, the read-out names the line's own frequency.
