@@ -37,8 +37,7 @@ TEST(MixerSpurTable, ScalesEachProductWithTheRFDrive) {
             const PairLevels levels = table.evaluate({lo, c.rfPower, 8, 25, 25});
             EXPECT_EQ(levels.at(c.m, c.n), c.level) << c.m << "x" << c.n << " at " << c.rfPower;
             // An empty cell keeps the estimate, with the drives it has.
-            const LevelInputs in{lo, c.rfPower, 8, 25, 25};
-            EXPECT_EQ(levels.at(4, 4), BuiltInLevelModel().evaluate(in).at(4, 4));
+            EXPECT_EQ(levels.at(4, 4), BuiltInLevelModel().evaluate({lo, c.rfPower, 8, 25, 25}).at(4, 4));
         }
     }
 }

@@ -161,9 +161,7 @@ TEST(WantedProduct, DefaultIsThe1x1InTheBand) {
         {"edges in either order", 38.5f, 9.5f, 50, 30, Sum},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(defaultWanted(c.sum, c.difference, std::nullopt, c.bandStart, c.bandStop),
-                  c.expected)
-            << c.what;
+        EXPECT_EQ(defaultWanted(c.sum, c.difference, {}, c.bandStart, c.bandStop), c.expected) << c.what;
 }
 
 TEST(WantedProduct, DefaultAtTheMiddleStep) {
@@ -181,45 +179,34 @@ TEST(WantedProduct, DefaultAtTheMiddleStep) {
         {"one step", solve(40, 16.5, 0), Diff}, // sum 64, difference 16: neither
     };
     for (const Case& c : cases)
-        EXPECT_EQ(
-            defaultWantedProduct(*c.solved.matrix, c.solved.state, c.solved.solve, std::nullopt),
-            c.expected)
+        EXPECT_EQ(defaultWantedProduct(*c.solved.matrix, c.solved.state, c.solved.solve, {}), c.expected)
             << c.what;
 
     // RF 4 to 14 in 5 steps, band 30 to 33: step 2 (RF 8) has its sum 32 in
     // band, step 3 (RF 10) neither product.
     Solved odd = solve(4, 14, 5);
     odd.state.IFStop = 33;
-    EXPECT_EQ(defaultWantedProduct(*odd.matrix, odd.state, odd.solve, std::nullopt), Sum);
+    EXPECT_EQ(defaultWantedProduct(*odd.matrix, odd.state, odd.solve, {}), Sum);
 }
 
 // Up-converter (LO 24: sum 38.5, difference 9.5 at RF 14.5) and tracking
 // LO 53 (sum 67.5, difference 38.5): the markers, then the band, then the difference.
-TEST(WantedProduct, TheMarkersDecideFirst) {
-    struct Case {
-        std::optional<double> offset;
-        float bandStart, bandStop;
-        std::optional<MarkerPair> markers;
-        ProductFamily expected;
-    } const cases[] = {
-        {{}, 30, 50, MarkerPair{37, 40}, Sum},    {{}, 30, 50, MarkerPair{5, 10}, Diff},
-        {{}, 30, 50, MarkerPair{45, 38.5f}, Sum}, {{}, 30, 50, MarkerPair{5, 40}, Sum},
-        {{}, 30, 50, MarkerPair{60, 70}, Sum},    {{}, 5, 15, MarkerPair{38, 39}, Sum},
-        {{}, 5, 15, MarkerPair{40, 5}, Diff},     {{}, 5, 50, MarkerPair{60, 61}, Diff},
-        {38.5, 30, 50, MarkerPair{60, 70}, Sum},  {38.5, 30, 50, MarkerPair{38.5f, 30}, Diff},
-        {38.5, 30, 50, MarkerPair{30, 70}, Diff}, {38.5, 60, 70, MarkerPair{0, 1}, Sum},
+TEST(WantedProduct, TheMarkersDecideFirstTheImageIsAt0Dbc) {
+    struct Case { std::optional<double> offset; float bandStart, bandStop; MarkerPair markers; ProductFamily expected; };
+    const Case cases[] = {
+        {{}, 30, 50, {37, 40}, Sum},    {{}, 30, 50, {5, 10}, Diff},    {{}, 30, 50, {45, 38.5f}, Sum},
+        {{}, 30, 50, {5, 40}, Sum},     {{}, 30, 50, {60, 70}, Sum},    {{}, 5, 15, {38, 39}, Sum},
+        {{}, 5, 15, {40, 5}, Diff},     {{}, 5, 50, {60, 61}, Diff},    {38.5, 30, 50, {60, 70}, Sum},
+        {38.5, 30, 50, {38.5f, 30}, Diff}, {38.5, 30, 50, {30, 70}, Diff}, {38.5, 60, 70, {0, 1}, Sum},
     };
     for (const Case& c : cases) {
         Solved s = solve(12.5, 16.5, 10, c.offset);
         s.state.IFStart = c.bandStart;
         s.state.IFStop = c.bandStop;
         EXPECT_EQ(defaultWantedProduct(*s.matrix, s.state, s.solve, c.markers), c.expected)
-            << c.bandStart << " " << c.markers->marker1;
+            << c.bandStart << " " << c.markers.marker1;
     }
-}
-
-// The mixer's spur table has no 1x1 entry: the image is at 0 dBc all the same.
-TEST(WantedProduct, TheImageIsAt0DbcWithTheMixersTableToo) {
+    // The mixer's spur table has no 1x1 entry: the image is at 0 dBc all the same.
     const Solved s = solve(12.5, 16.5, 10);
     const PairLevels measured = MixerSpurTable().evaluate({8, -5, 8, 25, 25});
     for (const SpurTableRow& r : spurTableRows(*s.matrix, s.state, s.solve, &measured, {}, Diff))

@@ -138,8 +138,7 @@ TEST(SpurLevels, OverflowIsTracedToTheInputAtFault) {
         EXPECT_EQ(fault, r.fault) << r.in.loPower << " " << r.in.rfPower << " " << r.in.convLoss;
         EXPECT_EQ(fitsSingle(BuiltInLevelModel{}.evaluate(r.in)), !r.fault);
     }
-    // The mixer's table scales with the RF drive alone; an empty cell keeps
-    // the estimate, and with it the LO drive.
+    // The mixer's table scales with the RF drive alone; an empty cell keeps the estimate and its LO drive.
     MixerSpurTable table;
     table.setCell(2, 3, 60);
     EXPECT_EQ(findLevelOverflow(table, {1e38, -5, 8, 25, 25}, I::LOPower), I::LOPower);

@@ -31,10 +31,8 @@ const PairLevels kLevels = EvaluateSpurLevels(8, -5, 8, 25, 25);
 const MarkerPair kMarkers{37, 40};
 
 // The start-up design wants its sum: 37.7 at the middle step lies between the markers.
-std::string csvOf(const Export& e, std::optional<MarkerPair> markers = kMarkers,
-                  ProductFamily wanted = ProductFamily::Sum) {
-    return csv::spurTable(spurTableRows(*e.matrix, e.state, e.solve, &kLevels, markers, wanted),
-                          "GHz");
+std::string csvOf(const Export& e, std::optional<MarkerPair> markers = kMarkers) {
+    return csv::spurTable(spurTableRows(*e.matrix, e.state, e.solve, &kLevels, markers, ProductFamily::Sum), "GHz");
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -100,9 +98,7 @@ TEST(SpurTableCsv, RowCountFollowsTheSolvedStepsAndOrders) {
         in.mMax = c.mMax;
         in.nMax = c.nMax;
         const Export e = solved(in);
-        EXPECT_EQ(spurTableRows(*e.matrix, e.state, e.solve, &kLevels, kMarkers, ProductFamily::Sum)
-                      .size(),
-                  c.rows)
+        EXPECT_EQ(spurTableRows(*e.matrix, e.state, e.solve, &kLevels, kMarkers, ProductFamily::Sum).size(), c.rows)
             << c.steps << " steps";
         EXPECT_EQ(lines(csvOf(e)).size(), c.rows + 1) << c.steps << " steps";
     }
@@ -114,8 +110,7 @@ TEST(SpurTableCsv, TrackingLOColumn) {
     in.loOffset = [] { return 38.5; };
     Export e = solved(in);
     const auto tracked = lines(csvOf(e));
-    EXPECT_EQ(tracked[lineOf(0, 1, 1, 0)],
-              "0,12.5,51,1,1,sum,1 LO + 1 RF,63.5,no,no,0,wanted output");
+    EXPECT_EQ(tracked[lineOf(0, 1, 1, 0)], "0,12.5,51,1,1,sum,1 LO + 1 RF,63.5,no,no,0,wanted output");
     EXPECT_EQ(tracked[lineOf(1, 0, 1, 0)].substr(0, 11), "1,12.9,51.4");
     EXPECT_EQ(tracked[lineOf(10, 0, 1, 0)].substr(0, 11), "10,16.5,55,");
 
@@ -129,10 +124,8 @@ TEST(SpurTableCsv, TrackingLOColumn) {
 TEST(SpurTableCsv, MarkersInEitherOrderOrNone) {
     const Export e = solved(reference::initialDesign());
     const std::size_t at = lineOf(0, 1, 1, 0); // 36.5
-    EXPECT_EQ(lines(csvOf(e, MarkerPair{40, 36.5f}))[at],
-              "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,yes,0,wanted output");
-    EXPECT_EQ(lines(csvOf(e, std::nullopt))[at],
-              "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,,0,wanted output");
+    EXPECT_EQ(lines(csvOf(e, MarkerPair{40, 36.5f}))[at], "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,yes,0,wanted output");
+    EXPECT_EQ(lines(csvOf(e, std::nullopt))[at], "0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,,0,wanted output");
 }
 
 TEST(SpurTableCsv, RecordQuotesOnlyWhatMustBe) {

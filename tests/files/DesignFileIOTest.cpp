@@ -90,8 +90,7 @@ TEST_F(DesignFileIO, FailuresGiveTheSystemsReasonAndLeaveTheOldFile) {
     EXPECT_EQ(replaceFile(path("folder.kst"), std::vector<std::uint8_t>{1}), "Is a directory");
 
     // The disk fills up in the middle of the write: the old file is untouched.
-    // The signal keeps its default, which would end the test program, as it
-    // would end the real one: the write itself must keep it away.
+    // The signal keeps its default, which would end the test program as the real one: the write must keep it away.
     put("old.kst", std::vector<std::uint8_t>(1750, 9));
     struct rlimit saved {};
     ::getrlimit(RLIMIT_FSIZE, &saved);
@@ -110,34 +109,32 @@ TEST_F(DesignFileIO, FailuresGiveTheSystemsReasonAndLeaveTheOldFile) {
     EXPECT_EQ(readFileHead(path("gone.kst"), 10).error, "No such file or directory");
 }
 
-TEST_F(DesignFileIO, AFileWithoutWriteBitsIsNeverReplaced) {
+TEST_F(DesignFileIO, AFileWithoutWriteBitsIsNeverReplacedNamesNotInUtf8AreMadeReadable) {
     // Judged on the bits: as root, access() would allow every one of these.
     const std::pair<unsigned, bool> cases[] = {{0444, true}, {0400, true}, {0000, true},
                                                {0644, false}, {0464, false}, {0446, false}};
     const std::vector<std::uint8_t> old(1750, 3), next{1};
+    fs::create_symlink(dir_ / "d.kst", dir_ / "link.kst"); // the file it names counts
     for (const auto& [mode, readOnly] : cases) {
         put("d.kst", old);
         fs::permissions(dir_ / "d.kst", fs::perms(mode));
-        fs::create_symlink(dir_ / "d.kst", dir_ / "link.kst"); // the file it names counts
         EXPECT_EQ(isReadOnly(path("link.kst")), readOnly) << mode;
         EXPECT_EQ(replaceFile(path("link.kst"), next), readOnly ? "Permission denied" : "") << mode;
         EXPECT_EQ(get("d.kst"), readOnly ? old : next) << mode;
         EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2); // no temporary
         fs::remove(dir_ / "d.kst");
-        fs::remove(dir_ / "link.kst");
     }
     EXPECT_FALSE(isReadOnly(path("missing.kst")));
-}
 
-TEST_F(DesignFileIO, NamesThatAreNotUtf8AreMadeReadable) {
-    const std::pair<std::string, std::string> cases[] = {
+    // Names that are not UTF-8 are made readable.
+    const std::pair<std::string, std::string> names[] = {
         {"Mischer-\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x93\xA1.kst", "Mischer-\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x93\xA1.kst"},
         {"Mischer-\xE9.kst", "Mischer-\\xE9.kst"},                     // Latin-1
         {"a\xC0\xAF\xED\xA0\x80", "a\\xC0\\xAF\\xED\\xA0\\x80"}, // overlong "/", a surrogate
         {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},         // beyond U+10FFFF
         {"\xE4\xB8x\xFF\xC3\xA9", "\\xE4\\xB8x\\xFF\xC3\xA9"}, // cut short, never a lead
     };
-    for (const auto& [bytes, shown] : cases) EXPECT_EQ(readableName(bytes), shown) << shown;
+    for (const auto& [bytes, shown] : names) EXPECT_EQ(readableName(bytes), shown) << shown;
 }
 
 TEST_F(DesignFileIO, ReadsAtMostTheLimit) {

@@ -8,13 +8,9 @@ using namespace kestrel;
 
 namespace {
 
-struct Cell {
-    int m, n;
-    std::optional<double> level;
-    bool bound = false;
-};
+struct Cell { int m, n; std::optional<double> level; bool bound = false; };
 
-TEST(MixerTableCsvForms, ReadsNumbersAsTheUserWroteThem) {
+TEST(MixerTableCsvForms, ReadsNumbersAsTheUserWroteThemAndNamesTheFieldItRefuses) {
     struct Case { const char* what; const char* text; std::vector<Cell> cells; };
     const Case cases[] = {
         {"semicolon, decimal comma", "n\\m;0;1;2\r\n1;-12,5;0;-30,25\r\n", {{0, 1, -12.5}, {2, 1, -30.25}}},
@@ -28,17 +24,12 @@ TEST(MixerTableCsvForms, ReadsNumbersAsTheUserWroteThem) {
     for (const Case& c : cases) {
         const csv::MixerTableRead read = csv::readMixerTable(c.text);
         ASSERT_TRUE(read.table) << c.what << ": " << read.why;
-        for (const Cell& cell : c.cells) {
-            EXPECT_EQ(read.table->cell(cell.m, cell.n), cell.level) << c.what << " " << cell.m << "x" << cell.n;
-            EXPECT_EQ(read.table->bound(cell.m, cell.n), cell.bound) << c.what << " " << cell.m << "x" << cell.n;
-        }
+        for (const Cell& cell : c.cells)
+            EXPECT_EQ(std::pair(read.table->cell(cell.m, cell.n), read.table->bound(cell.m, cell.n)),
+                      std::pair(cell.level, cell.bound)) << c.what << " " << cell.m << "x" << cell.n;
     }
-}
-
-TEST(MixerTableCsvForms, RefusesAFieldWithItsRowAndColumn) {
-    struct Case { const char* text; int line, column; };
-    const Case cases[] = {
-        {"n\\m,0,1\n1,abc,-3\n", 2, 2},
+    // Refused: the field at fault by its row and column.
+    const std::tuple<const char*, int, int> refused[] = {
         {"n\\m,0,1\n1,-12,5,7\n", 2, 4},     // an unquoted decimal comma: never two cells
         {"n\\m,0,1\n1,-12;5,0\n", 2, 2},     // a semicolon inside a comma file's field
         {"n\\m;0;1\n1;-12,5,3;0\n", 2, 2},   // two commas are no decimal comma
@@ -46,15 +37,12 @@ TEST(MixerTableCsvForms, RefusesAFieldWithItsRowAndColumn) {
         {"n\\m,0,1\n\n4,-1,>-90\n", 3, 3},   // a bound is a suppression, never negative
         {"n\\m,0,1\n4,\"-12,5\"x\n", 2, 2},  // text after the closing quote
         {"n\\m,0,1\n4,-1,\"-12,5\n", 2, 3},   // a quote never closed
-        {"n\\m,0,x\n", 1, 3},
-        {"n\\m,0,1\n0,1e39\n", 2, 2},
-        {"\n\n", 1, 0},
+        {"n\\m,0,x\n", 1, 3}, {"n\\m,0,1\n0,1e39\n", 2, 2}, {"\n\n", 1, 0}, {"n\\m,0,1\n1,abc,-3\n", 2, 2},
     };
-    for (const Case& c : cases) {
-        const csv::MixerTableRead read = csv::readMixerTable(c.text);
-        EXPECT_FALSE(read.table) << c.text;
-        EXPECT_EQ(read.badLine, c.line) << c.text;
-        EXPECT_EQ(read.badColumn, c.column) << c.text;
+    for (const auto& [text, line, column] : refused) {
+        const csv::MixerTableRead read = csv::readMixerTable(text);
+        EXPECT_EQ(std::tuple(bool(read.table), read.badLine, read.badColumn), std::tuple(false, line, column))
+            << text;
     }
 }
 
@@ -64,10 +52,8 @@ constexpr std::size_t kRoom = 123 - 11;
 TEST(MixerTableRows, EveryRowOfSinglesIsStorable) {
     struct Case { const char* what; double value; bool bound, split; };
     const Case cases[] = {
-        {"short numbers stay in one record", -63, false, false},
-        {"seven digits", -0.1234567, false, true},
-        {"the longest texts", -1.17549435e-38, false, true},
-        {"bounds", -123.45678, true, true},
+        {"short numbers stay in one record", -63, false, false}, {"seven digits", -0.1234567, false, true},
+        {"the longest texts", -1.17549435e-38, false, true},      {"bounds", -123.45678, true, true},
     };
     for (const Case& c : cases) {
         MixerSpurTable t;

@@ -6,8 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
+#include <fstream>
 #include <sys/resource.h>
 
 using namespace kestrel::filetest;
@@ -51,8 +50,7 @@ TEST_F(DesignFilesUi, TypedNamesAreTakenAsTheyAre) {
 
 TEST_F(DesignFilesUi, NamesThatCouldLeaveTheDirectoryAreRefused) {
     const QString names[] = {"", ".", "..", "../up", "sub/x", "..\\x", "a\tb", QString("a\x01"),
-                             // hidden: the lists would never show them
-                             ".hidden", ".kst", ". x",
+                             ".hidden", ".kst", ". x", // hidden: the lists would never show them
                              // invisible: a bidi override, a zero width, line and paragraph separators
                              QString::fromUtf16(u"\u202Eabc"), QString::fromUtf16(u"a\u200Bb"),
                              QString::fromUtf16(u"a\u2028b"), QString::fromUtf16(u"a\u2029b")};
@@ -123,15 +121,14 @@ TEST_F(DesignFilesUi, FileSystemFailuresGiveTheReasonAndKeepTheOldFile) {
 TEST_F(DesignFilesUi, AReadOnlyFileIsNeverReplaced) {
     // Root may write any file; the permission bits still say no.
     put("ro.kst", defaultDesignFile());
-    ASSERT_EQ(::chmod("ro.kst", 0444), 0);
+    ASSERT_TRUE(QFile::setPermissions("ro.kst", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     for (const bool current : {false, true}) {
         if (current) load("ro.kst"); // now the design's own file
         field("txtLOFreq")->setText("30");
         const QString caption = w_->windowTitle();
         const auto boxes = save("ro");
         ASSERT_EQ(boxes.size(), 1u) << current;
-        EXPECT_EQ(boxes[0].text, "ro.kst is read-only.");
-        EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+        EXPECT_TRUE(boxes[0].text == "ro.kst is read-only." && boxes[0].icon == QMessageBox::Critical);
         EXPECT_EQ(bytesOf("ro.kst"), defaultDesignFile());
         EXPECT_EQ(entries(), QStringList{"ro.kst"}); // no temporary left
         EXPECT_EQ(w_->windowTitle(), caption);
@@ -141,9 +138,7 @@ TEST_F(DesignFilesUi, AReadOnlyFileIsNeverReplaced) {
 TEST_F(DesignFilesUi, ANameThatIsNotUtf8IsListedReadableAndLoadsAndErases) {
     Bytes file = defaultDesignFile();
     patch(file, 250, {0x00, 0x00, 0xF0, 0x41}); // LO 30
-    const int fd = ::open("Mischer-\xE9.kst", O_WRONLY | O_CREAT, 0644); // Latin-1, not UTF-8
-    ASSERT_EQ(::write(fd, file.data(), file.size()), ssize_t(file.size()));
-    ::close(fd);
+    std::ofstream("Mischer-\xE9.kst").write(reinterpret_cast<const char*>(file.data()), file.size()); // Latin-1
     const QString shown = QStringLiteral("Mischer-\\xE9.kst");
     ASSERT_EQ(load(shown).size(), 1u);
     EXPECT_EQ(field("txtLOFreq")->text(), "30");

@@ -60,9 +60,8 @@ TEST_F(IfPlannerUi, AScanRefusesWhatASolveRefuses) {
     EXPECT_FALSE(planner().result());
 }
 
-// Orders 1 x 1 and the default RF band: every LO above 16.5 is clean up to
-// 18, 84 candidates of 16.2 + k 0.018. The run's centre lies between two
-// candidates, and its wanted band starts below the quarter that widens it.
+// Orders 1 x 1 and the default RF band: every LO above 16.5 is clean up to 18, 84 candidates of
+// 16.2 + k 0.018. The run's centre lies between two, its wanted band starts below the quarter that widens it.
 TEST_F(IfPlannerUi, UseWritesACleanCandidateAndNoDisplayStartBelowZero) {
     get<QComboBox>("cboLOHar")->setCurrentText("1");
     get<QComboBox>("cboRFHar")->setCurrentText("1");
@@ -74,15 +73,12 @@ TEST_F(IfPlannerUi, UseWritesACleanCandidateAndNoDisplayStartBelowZero) {
     ASSERT_TRUE(planner().result() && planner().result()->runs.size() == 1u);
     const auto& result = *planner().result();
     const kestrel::CleanRun& run = result.runs[0];
-    EXPECT_EQ(run.last - run.first + 1, 84);
-    EXPECT_EQ(run.pick, 58); // the lower of the two middle ones
+    EXPECT_EQ(std::pair(run.last - run.first + 1, run.pick), std::pair(84, 58)); // the lower middle one
     EXPECT_TRUE(result.candidates[run.pick].clean);
-
     // Enter on the chosen row does what "Use" does; Esc closes the window.
     in<QTableWidget>("gridPlan")->selectRow(0);
     QTest::keyClick(in<QTableWidget>("gridPlan"), Qt::Key_Return);
-    const double lo = result.candidates[run.pick].value;
-    EXPECT_EQ(field("txtLOFreq")->text(), text(lo));
+    EXPECT_EQ(field("txtLOFreq")->text(), text(result.candidates[run.pick].value));
     EXPECT_EQ(field("txtIFStart")->text(), "0");
     QTest::keyClick(&planner(), Qt::Key_Escape);
     EXPECT_FALSE(planner().isVisible());

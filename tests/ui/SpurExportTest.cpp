@@ -64,12 +64,10 @@ TEST_F(SpurExportAction, RefusedBeforeTheFirstSolve) {
 TEST_F(SpurExportAction, WritesTheWholeTable) {
     answer = dir.filePath("review.csv");
     const auto solution = solvedDesign();
-    EXPECT_TRUE(action.run(solution, QStringLiteral("MIXER1.kst"), MarkerPair{37, 40},
-                           ProductFamily::Sum));
+    EXPECT_TRUE(action.run(solution, QStringLiteral("MIXER1.kst"), MarkerPair{37, 40}, ProductFamily::Sum));
     EXPECT_EQ(suggestions, QStringList{"MIXER1.csv"});
     const std::string expected = csv::spurTable(
-        spurTableRows(*matrix, state, *solution.solve, solution.levelTable(), MarkerPair{37, 40},
-                      ProductFamily::Sum),
+        spurTableRows(*matrix, state, *solution.solve, solution.levelTable(), MarkerPair{37, 40}, ProductFamily::Sum),
         "GHz");
     EXPECT_EQ(contents(answer).toStdString(), expected);
 }

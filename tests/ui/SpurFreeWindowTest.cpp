@@ -72,8 +72,7 @@ TEST_F(SpurFreeWindow, BeforeTheFirstSolve) {
     EXPECT_EQ(note(), "Solve the matrix first.");
     EXPECT_EQ(grid()->rowCount(), 0);
     EXPECT_EQ(child<QLineEdit>(window.get(), "txtThreshold")->text(), "-60");
-    EXPECT_EQ(child<QComboBox>(window.get(), "cboWanted")->currentText(),
-              "Automatic (from the markers)");
+    EXPECT_EQ(child<QComboBox>(window.get(), "cboWanted")->currentText(), "Automatic (from the markers)");
 }
 
 TEST_F(SpurFreeWindow, ListsTheBandsWidestFirst) {

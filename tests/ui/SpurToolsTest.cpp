@@ -1,7 +1,6 @@
 // The spur tools as the user reaches them on the main window: the menu
 // items, the finder following the solves and level evaluations, the shading
-// on the analyzer, the export through the File menu and the hover; the
-// wanted output through solves and loads, and the analyzer after a solve.
+// on the analyzer, the export through the File menu and the hover.
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QMenu>
@@ -52,7 +51,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     QStringList suggestions;
-    QComboBox* wantedList() { return child<QComboBox>(tools().finder(), "cboWanted"); }
+    QString wanted() { return child<QComboBox>(tools().finder(), "cboWanted")->currentText(); }
     ProductFamily solveWith(const char* m1, const char* m2) {
         field("txtMarker1")->setText(m1);
         field("txtMarker2")->setText(m2);
@@ -60,9 +59,6 @@ protected:
         return tools().finder()->wanted();
     }
 };
-
-constexpr auto Sum = ProductFamily::Sum;
-constexpr auto Diff = ProductFamily::Difference;
 
 TEST_F(SpurToolsUi, MenuItemsBesideTheDescribedOnes) {
     EXPECT_EQ(menuItems("mnuFile"),
@@ -202,78 +198,65 @@ TEST_F(SpurToolsUi, HoverNamesThePlacedLines) {
 }
 
 // Start-up design at its middle step: sum 38.5 (markers 37, 40), difference 9.5.
-TEST_F(SpurToolsUi, AutomaticIsDecidedAtEverySolveAndLoadAChoiceStays) {
-    EXPECT_EQ(wantedList()->currentText(), "Automatic (from the markers)");
-    EXPECT_EQ(solveWith("9", "10"), Diff);
-    ASSERT_TRUE(save("AUTO").empty());
-    EXPECT_EQ(solveWith("37", "40"), Sum);
-    load("AUTO.kst"); // markers 9 and 10: decided afresh
-    EXPECT_EQ(tools().finder()->wanted(), Diff);
-    // Stored products, as older files hold them, are explicit choices.
-    for (const auto& [text, family] : {std::pair{"LO + RF", Sum}, std::pair{"|LO - RF|", Diff}}) {
-        std::vector<std::string> ext = reference::kDefaultExtension;
-        ext[10] = std::string("cboWanted=") + text;
-        put("OLD.kst", reference::withTextRecords(defaultDesignFile(), ext));
-        load("OLD.kst");
-        EXPECT_EQ(wantedList()->currentText(), text);
-        EXPECT_EQ(solveWith("9", "10"), family);
-        EXPECT_EQ(solveWith("37", "40"), family);
-    }
-}
-
-// Markers around the difference: the in-band sum is the image everywhere.
-TEST_F(SpurToolsUi, HoverExportAndChartNameTheSameRoles) {
-    ASSERT_EQ(solveWith("9", "10"), Diff);
+// Markers around the difference: the in-band sum is the image in hover, export and chart.
+TEST_F(SpurToolsUi, AutomaticIsDecidedAtEverySolveAndLoadAChoiceStaysRolesAgree) {
+    using enum ProductFamily;
+    EXPECT_EQ(wanted(), "Automatic (from the markers)");
+    EXPECT_EQ(solveWith("9", "10"), Difference);
     w_->spectrumDisplay().placeStepLines(0);
-    EXPECT_EQ(tools().hoverText(w_->spectrumDisplay().FreqToX(36.5f)),
-              "1 LO + 1 RF: 36.5 GHz, image, 0 dBc");
-    const QByteArray csv = exportTable("t.csv");
-    EXPECT_TRUE(csv.contains("\n0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,no,0,image\r"));
-    EXPECT_TRUE(
-        csv.contains("\n0,12.5,24,1,1,difference,1 LO - 1 RF,11.5,no,no,0,wanted output\r"));
+    EXPECT_EQ(tools().hoverText(w_->spectrumDisplay().FreqToX(36.5f)), "1 LO + 1 RF: 36.5 GHz, image, 0 dBc");
+    for (const char* row : {"\n0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,no,0,image\r",
+                            "\n0,12.5,24,1,1,difference,1 LO - 1 RF,11.5,no,no,0,wanted output\r"})
+        EXPECT_TRUE(exportTable("t.csv").contains(row)) << row;
     menu("mnuSpurChart");
     display::SpurChart& chart = tools().chart()->chart();
     EXPECT_EQ(chart.hoverText(chart.mapping(chart.size()).point(12.5, 36.5)),
               "1 LO + 1 RF: 36.5 GHz at RF 12.5 GHz, image, 0 dBc");
-}
 
-// Markers on the band edges: what the grid shows is between the markers.
-TEST_F(SpurToolsUi, ExportBetweenMarkersAgreesWithTheGridAtTheEdges) {
+    ASSERT_TRUE(save("AUTO").empty());
+    EXPECT_EQ(solveWith("37", "40"), Sum);
+    load("AUTO.kst"); // markers 9 and 10: decided afresh
+    EXPECT_EQ(tools().finder()->wanted(), Difference);
+    // Stored products, as older files hold them, are explicit choices.
+    for (const auto& [text, family] : {std::pair{"LO + RF", Sum}, std::pair{"|LO - RF|", Difference}}) {
+        std::vector<std::string> ext = reference::kDefaultExtension;
+        ext[10] = std::string("cboWanted=") + text;
+        put("OLD.kst", reference::withTextRecords(defaultDesignFile(), ext));
+        load("OLD.kst");
+        EXPECT_EQ(wanted(), text);
+        EXPECT_EQ(solveWith("9", "10"), family);
+        EXPECT_EQ(solveWith("37", "40"), family);
+    }
+
+    // Markers on the band edges: the export's column agrees with the grid.
     field("txtIFStart")->setText("36.5");
     field("txtIFStop")->setText("37.7");
     solveWith("36.5", "37.7");
     EXPECT_EQ(get<QTableWidget>("gridSpurs")->item(2, 2)->text(), "37.70"); // 1x1 sum at step 3
-    const QByteArray csv = exportTable("t.csv");
-    for (const char* row : {"0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,yes,",
-                            "3,13.7,24,1,1,sum,1 LO + 1 RF,37.7,yes,yes,"})
-        EXPECT_TRUE(csv.contains(row)) << row;
+    for (const char* row : {"0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,yes,", "3,13.7,24,1,1,sum,1 LO + 1 RF,37.7,yes,yes,"})
+        EXPECT_TRUE(exportTable("u.csv").contains(row)) << row;
 }
 
 // After a solve at lower orders or on another span, before any step.
 TEST_F(SpurToolsUi, TheAnalyzerRightAfterASolveShowsNothingStale) {
     solveWith("37", "40");
     QTest::mouseClick(get<QPushButton>("cmdSingleStep"), Qt::LeftButton);
-    const display::AnalyzerPanel& panel = w_->spectrumDisplay().panel();
-    struct Case {
-        int mMax, nMax;
-        double start, stop;
-    } const cases[] = {{3, 4, 20, 60}, {8, 8, 60, 20}, {2, 2, 40, 40}}; // the last span is empty
-    for (const Case& c : cases) {
+    struct Case { int mMax, nMax; double start, stop; };
+    for (const Case& c : {Case{3, 4, 20, 60}, {8, 8, 60, 20}, {2, 2, 40, 40}}) { // the last span is empty
         get<QComboBox>("cboLOHar")->setCurrentText(QString::number(c.mMax));
         get<QComboBox>("cboRFHar")->setCurrentText(QString::number(c.nMax));
         field("txtIFStart")->setText(QString::number(c.start));
         field("txtIFStop")->setText(QString::number(c.stop));
         solveWith("37", "40");
         EXPECT_EQ(get<QLabel>("lblStepPointer")->text(), "1");
-        for (const display::LineShape* line : {&panel.marker(1), panel.spurLine({1, 1, true})})
+        for (const display::LineShape* line : {&panel().marker(1), panel().spurLine({1, 1, true})})
             EXPECT_EQ(line->isVisible(), c.start != c.stop);
         for (const auto& id : display::kReplayOrder) {
-            const display::LineShape& line = *panel.spurLine(id);
+            const display::LineShape& line = *panel().spurLine(id);
             if (!line.isVisible()) continue;
             EXPECT_TRUE(id.m <= c.mMax && id.n <= c.nMax);
             // Where the line is, the read-out names the line's own frequency.
-            EXPECT_NEAR(display::pointerFrequency(c.start, c.stop, line.x1()), line.frequency(),
-                        1e-4);
+            EXPECT_NEAR(display::pointerFrequency(c.start, c.stop, line.x1()), line.frequency(), 1e-4);
         }
     }
 }
