@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer (with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for the given number of seconds,
-# 60 by default: the design-file reader, then the mixer spur table's CSV
+# 60 by default: the design codec, then the mixer spur table's CSV
 # reader. A second argument runs one of them only ("design-file" or
 # "mixer-table"). New inputs go to build-fuzz/<target>-corpus; the seeds in
 # tests/fuzz are only read. A finding is written to build-fuzz/ and ends the
@@ -37,7 +37,9 @@ if [ -z "$only" ] || [ "$only" = design-file ]; then
     # The corpus found so far stays where earlier runs put it.
     [ -d "$out/corpus" ] && [ ! -d "$out/design-file-corpus" ] && mv "$out/corpus" "$out/design-file-corpus"
     fuzz design-file tests/fuzz/corpus \
-        files/DesignRecord.cpp files/DesignExtension.cpp tests/fuzz/DesignFileFuzz.cpp
+        files/DesignRecord.cpp files/DesignExtension.cpp files/DesignKeys.cpp files/DesignCodec.cpp \
+        files/MixerTableCsv.cpp engine/FieldCaptions.cpp engine/LevelModel.cpp engine/NumberText.cpp \
+        engine/SpurLevels.cpp tests/fuzz/DesignFileFuzz.cpp
 fi
 if [ -z "$only" ] || [ "$only" = mixer-table ]; then
     fuzz mixer-table tests/fuzz/mixer-table-corpus \

@@ -3,7 +3,10 @@
 // starts from these values; nothing is read from disk at start-up.
 
 #include <array>
+#include <span>
 #include <string_view>
+
+#include "engine/DesignLists.h"
 
 namespace kestrel {
 
@@ -14,7 +17,7 @@ inline constexpr int kMaxOrder = 11;
 inline constexpr int kStepCount = kMaxStepIndex + 1;
 inline constexpr int kOrderCount = kMaxOrder + 1;
 
-inline constexpr std::array<std::string_view, 3> kUnitTexts = {"GHz", "MHz", "KHz"};
+inline constexpr std::span<const std::string_view> kUnitTexts = lists::kUnits;
 inline constexpr std::string_view kInitialUnit = "GHz";
 
 // Initial texts of the design fields.
@@ -37,17 +40,16 @@ inline constexpr std::string_view LOIsolation = "25";
 
 struct ListSpec {
     std::string_view name;
-    std::array<std::string_view, 10> items; // unused slots are empty
-    int count;
+    std::span<const std::string_view> items;
     std::string_view initialText;
 };
 
 // Filled at start-up in this order.
 inline constexpr std::array<ListSpec, 4> kLists = {{
-    {"cboSteps", {"0", "5", "10", "15", "20", "25", "50", "75", "100"}, 9, "10"},
-    {"cboSweepSpeed", {"5", "10", "15", "25", "35", "50", "100", "250", "500"}, 9, "25"},
-    {"cboLOHar", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, 10, "8"},
-    {"cboRFHar", {"1", "2", "3", "4", "5", "6", "7", "8"}, 8, "8"},
+    {"cboSteps", lists::kSteps, "10"},
+    {"cboSweepSpeed", lists::kSweepSpeeds, "25"},
+    {"cboLOHar", lists::kLOHarmonics, "8"},
+    {"cboRFHar", lists::kRFHarmonics, "8"},
 }};
 
 // Harmonic pairs (m = LO order, n = RF order) whose grid cell has the

@@ -200,7 +200,7 @@ void frmKestrel::Form_Load() {
 
     for (const ListSpec& list : kLists) {
         auto* box = control<QComboBox>(list.name.data());
-        for (int i = 0; i < list.count; ++i) box->addItem(qstr(list.items[i]));
+        for (std::string_view item : list.items) box->addItem(qstr(item));
         box->setCurrentText(qstr(list.initialText));
     }
 

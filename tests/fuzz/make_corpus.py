@@ -26,6 +26,12 @@ def design(offset_state=0.0, values=(38.5, 24, 8, 12.5, 16.5, -5, 30, 37, 40, 50
     return out
 
 
+def extended(*texts, signature=None):
+    """A padded design followed by the signature and "name=value" records."""
+    records = [signature or b"KESTREL-EXT 1 %d" % len(texts)] + list(texts)
+    return design(pad_to=1750) + b"".join(text(t).ljust(125, b"\0") for t in records)
+
+
 def patched(data, at, new):
     data = bytearray(data.ljust(at + len(new), b"\0"))
     data[at:at + len(new)] = new
@@ -40,6 +46,13 @@ SEEDS = {
                                      b"", 1.0, b"MHz"),
     "valid-latin1-project.kst": design(project=bytes(range(0x80, 0xFB)), unit=b"KHz"),
     "valid-half-states.kst": design(0.5, project_state=1.49),
+    "valid-ext-values.kst": extended(b"cboLOHar=10", b"txtPlanGuard= 0.5", b"gridIMT(2)=,1,>90,,,,,,,,",
+                                     b"gridIMT(2,6)=-3,,,,", b"txtFuture=x", b"txtLOFreq=99"),
+    "broken-ext-signature.kst": extended(b"cboLOHar=10", signature=b"KESTREL-EXT one 1"),
+    "broken-ext-list-item.kst": extended(b"cboLOHar=11"),
+    "broken-ext-negative-guard.kst": extended(b"txtPlanGuard=-1"),
+    "broken-ext-short-row.kst": extended(b"gridIMT(2)=1,2"),
+    "broken-ext-duplicate.kst": extended(b"cboSteps=5", b"cboSteps=5"),
     "broken-empty.kst": b"",
     "broken-one-record.kst": design()[:125],
     "broken-unit-cut.kst": design()[:1629],

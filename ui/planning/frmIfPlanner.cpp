@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "display/PlanChart.h"
+#include "engine/DesignLists.h"
 #include "engine/NumberText.h"
 #include "files/SpurTableCsv.h"
 #include "ui/FocusEvents.h"
@@ -92,11 +93,11 @@ void frmIfPlanner::build() {
         return namedControl<QLineEdit>(this, name, QLatin1String(text));
     };
     cboPlanWanted_ = namedControl<QComboBox>(this, "cboPlanWanted");
-    cboPlanWanted_->addItems({QStringLiteral("LO - RF"), QStringLiteral("RF - LO"), QStringLiteral("LO + RF")});
+    for (std::string_view item : lists::kPlanWanted) cboPlanWanted_->addItem(qstr(item));
     txtPlanFrom_ = edit("txtPlanFrom", "20");
     txtPlanTo_ = edit("txtPlanTo", "40");
     cboPlanPoints_ = namedControl<QComboBox>(this, "cboPlanPoints");
-    cboPlanPoints_->addItems({QStringLiteral("101"), QStringLiteral("1001"), QStringLiteral("10001")});
+    for (std::string_view item : lists::kPlanPoints) cboPlanPoints_->addItem(qstr(item));
     cboPlanPoints_->setCurrentText(QStringLiteral("1001"));
     txtPlanGuard_ = edit("txtPlanGuard", "0");
     txtPlanThreshold_ = edit("txtPlanThreshold", "-60");

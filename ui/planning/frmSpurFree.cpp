@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "engine/DesignLists.h"
 #include "engine/NumberText.h"
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
@@ -21,9 +22,6 @@ using namespace kestrel;
 using kestrel::ui::qstr;
 
 namespace {
-
-// Highest total order offered: LO x10 plus RF x8.
-constexpr int kHighestOrder = 18;
 
 // The items of `cboWanted` after the first, "Automatic (from the markers)".
 constexpr int kWantedDifference = 1;
@@ -48,14 +46,12 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
 
     cboWanted_ = new QComboBox(this);
     cboWanted_->setObjectName(QStringLiteral("cboWanted"));
-    cboWanted_->addItems({QStringLiteral("Automatic (from the markers)"),
-                          QStringLiteral("|LO - RF|"), QStringLiteral("LO + RF")});
+    for (std::string_view item : lists::kWanted) cboWanted_->addItem(qstr(item));
     txtThreshold_ = new QLineEdit(QStringLiteral("-60"), this);
     txtThreshold_->setObjectName(QStringLiteral("txtThreshold"));
     cboMaxOrder_ = new QComboBox(this);
     cboMaxOrder_->setObjectName(QStringLiteral("cboMaxOrder"));
-    cboMaxOrder_->addItem(QStringLiteral("Any"));
-    for (int order = 2; order <= kHighestOrder; ++order) cboMaxOrder_->addItem(QString::number(order));
+    for (std::string_view item : lists::kMaxOrders) cboMaxOrder_->addItem(qstr(item));
     chkShade_ = new QCheckBox(QStringLiteral("Shade on analyzer"), this);
     chkShade_->setObjectName(QStringLiteral("chkShade"));
     lblNote_ = new QLabel(this);
