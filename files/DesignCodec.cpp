@@ -18,18 +18,9 @@ constexpr std::array<const char*, kRecordCount> kRecordFields = {
     "txtRFStop",  "txtRFPower",  "txtIFStart", "txtMarker1", "txtMarker2",
     "txtIFStop",  "txtProject",  "chkProject", "FreqUnit",
 };
-constexpr int kProjectRecord = 12;
-constexpr int kUnitRecord = 14;
-
 bool isText(int record) { return record == kProjectRecord || record == kUnitRecord; }
 bool isCheck(int record) { return record == 1 || record == 13; }
 std::string captionOf(int record) { return fieldCaption(kRecordFields[record - 1]); }
-
-float singleAt(std::span<const std::uint8_t> bytes, std::size_t at) {
-    std::uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) bits = (bits << 8) | bytes[at + i];
-    return std::bit_cast<float>(bits);
-}
 
 // Which record made readRecords refuse the bytes, and why, in the order it
 // judges them.
@@ -45,7 +36,7 @@ std::string recordRefusal(std::span<const std::uint8_t> bytes) {
     }
     for (int r = 1; r < kUnitRecord; ++r) {
         if (isText(r)) continue;
-        const float value = singleAt(bytes, recordOffset(r));
+        const float value = readSingle(bytes, recordOffset(r));
         if (isCheck(r) && !checkState(value))
             return "the state of " + captionOf(r) + " is neither 0 nor 1";
         if (!isCheck(r) && !std::isfinite(value))

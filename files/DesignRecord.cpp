@@ -4,13 +4,6 @@
 #include <cmath>
 
 namespace kestrel::designfile {
-namespace {
-
-constexpr int kOffsetStateRecord = 1;
-constexpr int kFirstValueRecord = 2;
-constexpr int kProjectRecord = 12;
-constexpr int kProjectStateRecord = 13;
-constexpr int kUnitRecord = 14;
 
 // Explicit byte order: the file is little-endian on every machine.
 float readSingle(std::span<const std::uint8_t> bytes, std::size_t at) {
@@ -18,6 +11,8 @@ float readSingle(std::span<const std::uint8_t> bytes, std::size_t at) {
     for (int i = 3; i >= 0; --i) bits = (bits << 8) | bytes[at + i];
     return std::bit_cast<float>(bits);
 }
+
+namespace {
 
 void writeSingle(std::vector<std::uint8_t>& out, std::size_t at, float value) {
     const auto bits = std::bit_cast<std::uint32_t>(value);

@@ -23,6 +23,12 @@ inline constexpr std::size_t kMinFileSize = 13 * kRecordLength + 2 + 3;
 inline constexpr std::size_t kFullFileSize = kRecordCount * kRecordLength;
 // Records 2 to 11 hold these many numbers.
 inline constexpr int kValueCount = 10;
+// The records that are not among the ten numbers.
+inline constexpr int kOffsetStateRecord = 1;
+inline constexpr int kFirstValueRecord = 2;
+inline constexpr int kProjectRecord = 12;
+inline constexpr int kProjectStateRecord = 13;
+inline constexpr int kUnitRecord = 14;
 
 // Byte offset of record n, numbered from 1.
 constexpr std::size_t recordOffset(int record) {
@@ -56,6 +62,8 @@ struct TextRead {
     bool tooLong = false;
 };
 TextRead readTextRecord(std::span<const std::uint8_t> bytes, std::size_t at);
+// The little-endian single at byte `at`, which must lie within `bytes`.
+float readSingle(std::span<const std::uint8_t> bytes, std::size_t at);
 // Writes one into `out`, which must have room for it.
 void writeTextRecord(std::vector<std::uint8_t>& out, std::size_t at, const std::string& text);
 
