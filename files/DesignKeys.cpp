@@ -221,8 +221,13 @@ void apply(Design& d, const Entry& e, std::string_view value) {
 std::vector<DesignKey> designKeys(const Design& design) {
     std::vector<DesignKey> out;
     out.reserve(entries().size());
-    for (const Entry& e : entries())
-        out.push_back({e.name, fieldCaption(e.name), storedText(design, e).value_or(design.*e.text)});
+    for (const Entry& e : entries()) {
+        // Only a typed number that cannot be stored has no stored text; it
+        // is listed as typed. value_or would read the text of every entry,
+        // records and boxes too, which have none.
+        std::optional<std::string> text = storedText(design, e);
+        out.push_back({e.name, fieldCaption(e.name), text ? std::move(*text) : design.*e.text});
+    }
     return out;
 }
 

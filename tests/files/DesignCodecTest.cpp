@@ -166,7 +166,7 @@ TEST(DesignCodec, RefusalsNameTheField) {
         {"short file", Bytes(full.begin(), full.begin() + 1000),
          "the file ends before the value of \"Marker 1\" in \"Spectrum Analyzer\""},
         {"empty file", Bytes{}, "the file ends before the value of \"Lock LO to RF\""},
-        {"unit cut", defaultDesignFile(1628), "the file ends before the value of \"Frequency Units\""},
+        {"unit cut", Bytes(full.begin(), full.begin() + 1628), "the file ends before the value of \"Frequency Units\""},
         {"bad check state", badCheck,
          "the state of \"Lock LO to RF\" in \"Local Oscillator Input\" is neither 0 nor 1"},
         {"not a number", nan, "the value of \"RF Start\" in \"RF Input Parameters\" is infinite"},
