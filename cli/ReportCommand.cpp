@@ -1,0 +1,160 @@
+#include "cli/ReportCommand.h"
+
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+#include "engine/DesignSolve.h"
+#include "files/DesignCodec.h"
+#include "files/DesignExtension.h"
+#include "files/DesignFileIO.h"
+#include "files/DesignKeys.h"
+#include "files/SpurTableCsv.h"
+
+namespace kestrel::report {
+namespace {
+
+namespace df = designfile;
+
+constexpr const char* kVersionText = "kestrel-report " KESTREL_VERSION "\n";
+constexpr const char* kUsageText =
+    "Usage: kestrel-report analyze DESIGN.kst|--default [--set NAME=VALUE]... [--format csv]\n"
+    "                              [--output FILE]\n"
+    "       kestrel-report keys DESIGN.kst|--default [--set NAME=VALUE]...\n"
+    "       kestrel-report --help | --version\n"
+    "\n"
+    "  analyze   solve every step and write the spur table as CSV, as the\n"
+    "            window's \"Export Spur Table\" writes it\n"
+    "  keys      list every stored name, its caption and its value, tab-separated\n"
+    "  --default the start-up design in place of a file\n"
+    "  --set     change one stored value before the run, checked as a load checks it\n"
+    "\n"
+    "Exit status: 0 success, 2 bad usage, an unreadable or broken design, an\n"
+    "unknown name, a refused value or an output that could not be written.\n";
+
+CommandResult refused(std::string line) { return {kRefused, {}, std::move(line)}; }
+
+struct Invocation {
+    std::string command;
+    std::string design; // empty with --default
+    bool useDefault = false;
+    std::vector<std::pair<std::string, std::string>> sets;
+    std::string format = "csv";
+    std::optional<std::string> output;
+};
+
+// The arguments, or the reason they are not a command line.
+std::optional<Invocation> parseArguments(const std::vector<std::string>& args, std::string& why) {
+    Invocation inv;
+    inv.command = args.at(0);
+    if (inv.command != "analyze" && inv.command != "keys") {
+        why = "unknown command \"" + inv.command + "\" (try --help)";
+        return std::nullopt;
+    }
+    bool haveDesign = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--set" || a == "--format" || a == "--output") {
+            if (!hasValue) {
+                why = a + " needs a value";
+                return std::nullopt;
+            }
+            const std::string& v = args[++i];
+            if (a == "--set") {
+                const auto eq = v.find('=');
+                if (eq == std::string::npos || eq == 0) {
+                    why = "--set " + v + ": NAME=VALUE expected";
+                    return std::nullopt;
+                }
+                inv.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
+            } else if (inv.command == "keys") {
+                why = a + " is not an option of keys";
+                return std::nullopt;
+            } else if (a == "--format") {
+                if (v != "csv") {
+                    why = "--format " + v + ": only csv is written";
+                    return std::nullopt;
+                }
+                inv.format = v;
+            } else {
+                inv.output = v;
+            }
+        } else if (!haveDesign && (a == "--default" || a.empty() || a[0] != '-')) {
+            haveDesign = true;
+            inv.useDefault = a == "--default";
+            if (!inv.useDefault) inv.design = a;
+        } else {
+            why = haveDesign ? "unexpected argument \"" + a + "\"" : "unknown option \"" + a + "\"";
+            return std::nullopt;
+        }
+    }
+    if (!haveDesign) {
+        why = inv.command + " needs DESIGN.kst or --default";
+        return std::nullopt;
+    }
+    return inv;
+}
+
+// The design with every --set applied, or the line that refuses it.
+std::optional<Design> loadDesign(const Invocation& inv, std::string& why) {
+    Design design;
+    if (!inv.useDefault) {
+        const std::string name = df::readableName(inv.design);
+        const df::FileBytes file = df::readFileHead(inv.design, df::kMaxDesignFileSize);
+        if (!file.error.empty()) {
+            why = name + ": cannot be read: " + file.error;
+            return std::nullopt;
+        }
+        df::DesignDecode decoded = df::decodeDesign(file.bytes);
+        if (!decoded.design) {
+            why = name + ": not a design file: " + decoded.why;
+            return std::nullopt;
+        }
+        design = std::move(*decoded.design);
+    }
+    for (const auto& [name, value] : inv.sets) {
+        if (const auto refusal = df::setValue(design, name, value)) {
+            why = "--set " + df::readableName(name) + ": " + *refusal;
+            return std::nullopt;
+        }
+    }
+    return design;
+}
+
+std::string keysText(const Design& design) {
+    std::string text;
+    for (const df::DesignKey& key : df::designKeys(design))
+        text += key.name + '\t' + key.caption + '\t' + key.value + '\n';
+    return text;
+}
+
+} // namespace
+
+CommandResult runReport(const std::vector<std::string>& args) {
+    if (args.empty()) return refused("no command given (try --help)");
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return {kSuccess, kUsageText, {}};
+    if (args.size() == 1 && (args[0] == "--version" || args[0] == "-v"))
+        return {kSuccess, kVersionText, {}};
+
+    std::string why;
+    const auto inv = parseArguments(args, why);
+    if (!inv) return refused(why);
+    const auto design = loadDesign(*inv, why);
+    if (!design) return refused(why);
+    if (inv->command == "keys") return {kSuccess, keysText(*design), {}};
+
+    const DesignReport report = reportFromDesign(*design);
+    if (!report.why.empty())
+        return refused((inv->useDefault ? std::string("--default") : df::readableName(inv->design)) +
+                       ": " + report.why);
+    std::string text = csv::spurTable(report.rows, design->unit);
+    if (!inv->output) return {kSuccess, std::move(text), {}};
+    const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
+    const std::string failure = df::replaceFile(*inv->output, {data, text.size()});
+    if (!failure.empty())
+        return refused(df::readableName(*inv->output) + ": cannot be written: " + failure);
+    return {};
+}
+
+} // namespace kestrel::report

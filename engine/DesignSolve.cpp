@@ -1,0 +1,139 @@
+#include "engine/DesignSolve.h"
+
+#include <memory>
+
+#include "engine/FieldCaptions.h"
+#include "engine/NumberText.h"
+#include "engine/WantedProduct.h"
+
+namespace kestrel {
+namespace {
+
+std::string notANumber(const char* field) {
+    return fieldCaption(field) + " does not hold a number in range";
+}
+
+} // namespace
+
+DesignSolveInput solveInputFromDesign(const Design& d) {
+    DesignSolveInput out;
+    const char* fault = nullptr;
+    const auto failed = [&fault](const char* field) {
+        if (!fault) fault = field;
+    };
+    // Records 2 to 11 show as the short text of their number, and the
+    // window reads that text back.
+    const auto strictSingle = [&](float value, const char* field) -> float {
+        const auto v = toSingleStrict(shortText(value));
+        if (!v) failed(field);
+        return v.value_or(0);
+    };
+    const auto strictDouble = [&](float value, const char* field) -> double {
+        strictSingle(value, field);
+        return toDoubleStrict(shortText(value)).value_or(0);
+    };
+    const auto listValue = [&](const std::string& text, const char* field) -> std::int16_t {
+        const auto v = toInt16HalfEven(text);
+        if (!v) failed(field);
+        return v.value_or(0);
+    };
+
+    SolveInput in;
+    in.rfStart = strictDouble(d.rfStart, "txtRFStart");
+    in.rfStop = strictDouble(d.rfStop, "txtRFStop");
+    in.numSteps = listValue(d.steps, "cboSteps");
+    in.loFreq = strictSingle(d.loFreq, "txtLOFreq");
+    in.ifStart = strictSingle(d.ifStart, "txtIFStart");
+    in.ifStop = strictSingle(d.ifStop, "txtIFStop");
+    in.trackingLO = d.offsetChecked;
+    if (in.trackingLO) {
+        const double offset = leadingNumber(shortText(d.loOffset));
+        in.loOffset = [offset] { return offset; };
+    }
+    in.mMax = listValue(d.loHarmonics, "cboLOHar");
+    in.nMax = listValue(d.rfHarmonics, "cboRFHar");
+    if (fault) {
+        out.why = notANumber(fault);
+        return out;
+    }
+    switch (findSolveOverflow(in)) {
+    case SolveOverflow::None: out.input = std::move(in); return out;
+    case SolveOverflow::Span: fault = "txtRFStop"; break;
+    case SolveOverflow::TrackingLO: fault = "txtLoOffset"; break;
+    case SolveOverflow::DisplayBand: fault = "txtIFStop"; break;
+    }
+    out.why = fieldCaption(fault) + " takes the solve beyond the single range";
+    return out;
+}
+
+DesignLevels levelsFromDesign(const Design& d) {
+    DesignLevels out;
+    const auto loPower = toDoubleStrict(shortText(d.loPower));
+    const auto rfPower = toDoubleStrict(shortText(d.rfPower));
+    const auto convLoss = toSingleStrict(d.conversionLoss);
+    const auto rfIsolation = toDoubleStrict(d.rfIsolation);
+    const auto loIsolation = toSingleStrict(d.loIsolation);
+    const char* fault = !loPower       ? "txtLOPower"
+                        : !rfPower     ? "txtRFPower"
+                        : !convLoss    ? "txtConversionLoss"
+                        : !rfIsolation ? "txtRFIsolation"
+                        : !loIsolation ? "txtLOIsolation"
+                                       : nullptr;
+    if (fault) {
+        out.why = notANumber(fault);
+        return out;
+    }
+    const LevelInputs in{*loPower, *rfPower, *convLoss, *rfIsolation, *loIsolation};
+    static const BuiltInLevelModel builtIn;
+    const LevelModel& model = d.useIMT ? static_cast<const LevelModel&>(d.imt) : builtIn;
+    PairLevels levels = model.evaluate(in);
+    if (!fitsSingle(levels)) {
+        const auto at = findLevelOverflow(model, in, LevelInput::RFPower);
+        static constexpr const char* kFields[] = {"txtLOPower", "txtRFPower", "txtConversionLoss",
+                                                  "txtRFIsolation", "txtLOIsolation"};
+        const char* field = kFields[at ? int(*at) : 1];
+        out.why = fieldCaption(field) +
+                  " gives spur levels beyond the single range";
+        return out;
+    }
+    out.levels = levels;
+    return out;
+}
+
+std::optional<MarkerPair> designMarkers(const Design& d) {
+    const auto m1 = toSingleStrict(shortText(d.marker1));
+    const auto m2 = toSingleStrict(shortText(d.marker2));
+    if (m1 && m2) return MarkerPair{*m1, *m2};
+    return std::nullopt;
+}
+
+DesignReport reportFromDesign(const Design& d) {
+    DesignReport report;
+    const DesignSolveInput in = solveInputFromDesign(d);
+    if (!in.input) {
+        report.why = in.why;
+        return report;
+    }
+    const DesignLevels levels = levelsFromDesign(d);
+    if (!levels.levels) {
+        report.why = levels.why;
+        return report;
+    }
+    // Far too large for the stack.
+    auto matrix = std::make_unique<SpurMatrix>();
+    WorkingState state;
+    solveSpurMatrix(*in.input, state, *matrix);
+    report.solve = {in.input->mMax, in.input->nMax, in.input->trackingLO};
+    report.steps = lastSolvedStep(state) + 1;
+    const auto markers = designMarkers(d);
+    if (d.wanted == "LO + RF")
+        report.wanted = ProductFamily::Sum;
+    else if (d.wanted == "|LO - RF|")
+        report.wanted = ProductFamily::Difference;
+    else
+        report.wanted = defaultWantedProduct(*matrix, state, report.solve, markers);
+    report.rows = spurTableRows(*matrix, state, report.solve, &*levels.levels, markers, report.wanted);
+    return report;
+}
+
+} // namespace kestrel

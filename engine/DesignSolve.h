@@ -1,0 +1,51 @@
+#pragma once
+// What the main window's solve reads from its fields, worked out from a
+// design value instead: the solve's inputs, the level inputs and model, the
+// markers, and from there the export's rows. The checks are the window's;
+// a refusal names the field at fault by its caption.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Design.h"
+#include "engine/LevelModel.h"
+#include "engine/SpurSolver.h"
+#include "engine/SpurTable.h"
+
+namespace kestrel {
+
+struct DesignSolveInput {
+    std::optional<SolveInput> input;
+    std::string why; // without input: what is wrong and in which field
+};
+
+// The solve's inputs as the window reads them from fields that show the
+// design's values.
+DesignSolveInput solveInputFromDesign(const Design& design);
+
+struct DesignLevels {
+    std::optional<PairLevels> levels;
+    std::string why;
+};
+
+// The levels the window evaluates at a solve: the mixer's spur table when
+// it is in use, the built-in estimate otherwise.
+DesignLevels levelsFromDesign(const Design& design);
+
+// Both markers by the strict conversion the window uses.
+std::optional<MarkerPair> designMarkers(const Design& design);
+
+struct DesignReport {
+    std::vector<SpurTableRow> rows;
+    ProductFamily wanted = ProductFamily::Difference;
+    LastSolve solve;
+    int steps = 0; // solved steps
+    std::string why; // not empty: nothing was solved
+};
+
+// Solves every step of the design and builds the rows of "Export Spur
+// Table", with the wanted output the band finder names.
+DesignReport reportFromDesign(const Design& design);
+
+} // namespace kestrel

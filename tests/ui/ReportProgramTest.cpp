@@ -1,0 +1,118 @@
+// kestrel-report as a script runs it: without a display, its exit status,
+// its one line on standard error, and the same table as the window exports.
+#include <QComboBox>
+#include <QProcess>
+
+#include "DesignFilesFixture.h"
+#include "ui/SpurTools.h"
+
+using namespace kestrel;
+using namespace kestrel::filetest;
+
+namespace {
+
+struct ReportRun {
+    int status = -1;
+    QByteArray out, err;
+};
+
+class ReportProgram : public DesignFilesUi {
+protected:
+    static ReportRun report(const QStringList& args) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(KESTREL_REPORT_EXECUTABLE), args);
+        ReportRun r;
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
+        r.status = p.exitCode();
+        r.out = p.readAllStandardOutput();
+        r.err = p.readAllStandardError();
+        return r;
+    }
+    QByteArray exportTable() {
+        w_->spurTools().exporter().setPathChooser([](QWidget*, const QString&) { return QStringLiteral("window.csv"); });
+        menu("mnuExport");
+        QFile f(QStringLiteral("window.csv"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+TEST_F(ReportProgram, AnalyzeWritesTheWindowsExport) {
+    field("txtRFStart")->setText("11.3");
+    field("txtMarker1")->setText("9");
+    field("txtMarker2")->setText("12.25");
+    get<QComboBox>("cboSteps")->setCurrentText("25");
+    get<QComboBox>("cboLOHar")->setCurrentText("5");
+    ASSERT_TRUE(save("PLAN").empty());
+    QTest::mouseClick(get<QPushButton>("cmdCalculate"), Qt::LeftButton);
+    const QByteArray window = exportTable();
+    ASSERT_TRUE(window.contains(",no,yes,")); // the markers were read
+
+    const ReportRun first = report({"analyze", "PLAN.kst"});
+    EXPECT_EQ(first.status, 0) << first.err.constData();
+    EXPECT_EQ(first.err, "");
+    EXPECT_EQ(first.out, window);
+    EXPECT_EQ(report({"analyze", "PLAN.kst", "--format", "csv"}).out, first.out); // a second run
+
+    const ReportRun toFile = report({"analyze", "PLAN.kst", "--output", "report.csv"});
+    EXPECT_EQ(toFile.status, 0);
+    EXPECT_EQ(toFile.out, "");
+    EXPECT_EQ(bytesOf("report.csv"), Bytes(window.begin(), window.end()));
+}
+
+TEST_F(ReportProgram, SetChangesOneValueBeforeTheRun) {
+    const ReportRun five = report({"analyze", "--default", "--set", "cboSteps=5"});
+    EXPECT_EQ(five.status, 0) << five.err.constData();
+    // Header, 6 steps of 8 x 8 pairs in two families and 16 single harmonics.
+    EXPECT_EQ(five.out.count('\n'), 1 + 6 * (64 * 2 + 16));
+    const ReportRun keys = report({"keys", "--default", "--set", "txtRFStart=3.25", "--set", "chkSUMONLY=1"});
+    EXPECT_EQ(keys.status, 0);
+    EXPECT_TRUE(keys.out.contains("\ntxtRFStart\t\"RF Start\" in \"RF Input Parameters\"\t3.25\n"));
+    EXPECT_TRUE(keys.out.contains("\nchkSUMONLY\t"));
+    EXPECT_TRUE(keys.out.startsWith("chkOffset\t"));
+}
+
+TEST_F(ReportProgram, RefusalsExitWithTwoAndOneLineAndNoOutputFile) {
+    put("broken.kst", Bytes{'1', '\r', '\n'});
+    put("kept.csv", Bytes{'o', 'l', 'd'});
+    const std::pair<QStringList, QByteArray> cases[] = {
+        {{"analyze", "broken.kst"}, "kestrel-report: broken.kst: not a design file: "},
+        {{"analyze", "missing.kst"}, "kestrel-report: missing.kst: cannot be read: "},
+        {{"analyze", "--default", "--set", "txtNothing=1"}, "kestrel-report: --set txtNothing: "},
+        {{"analyze", "--default", "--set", "cboSteps=7"}, "kestrel-report: --set cboSteps: "},
+        {{"analyze", "--default", "--set", "txtRFStart=12,5"}, "kestrel-report: --set txtRFStart: "},
+        {{"analyze", "--default", "--set", "txtRFPower=3e38"}, "kestrel-report: --default: \"RF Power\""},
+        {{"analyze", "--default", "--format", "xml"}, "kestrel-report: --format xml: "},
+        {{"analyze", "--default", "--output", "no/such/folder.csv"}, "kestrel-report: no/such/folder.csv: cannot be written: "},
+        {{"analyze"}, "kestrel-report: analyze needs DESIGN.kst or --default"},
+        {{"tabulate", "--default"}, "kestrel-report: unknown command \"tabulate\""},
+        {{}, "kestrel-report: no command given"},
+    };
+    for (const auto& [args, start] : cases) {
+        const bool named = args.contains("--output") || args.isEmpty();
+        const QStringList withOutput = named ? args : args + QStringList{"--output", "out.csv"};
+        for (const QStringList& a : {args, withOutput}) {
+            const ReportRun r = report(a);
+            EXPECT_EQ(r.status, 2) << a.join(' ').toStdString();
+            EXPECT_TRUE(r.err.startsWith(start)) << r.err.constData();
+            EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+            EXPECT_EQ(r.out, "");
+        }
+        EXPECT_FALSE(QFile::exists("out.csv")) << args.join(' ').toStdString();
+    }
+    // A refused run leaves an existing output as it was.
+    EXPECT_EQ(report({"analyze", "broken.kst", "--output", "kept.csv"}).status, 2);
+    EXPECT_EQ(bytesOf("kept.csv"), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(entries(), (QStringList{"broken.kst", "kept.csv"}));
+}
+
+TEST_F(ReportProgram, HelpAndVersion) {
+    const ReportRun help = report({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: kestrel-report analyze"));
+    EXPECT_EQ(report({"--version"}).out, "kestrel-report 3.2\n");
+}
+
+} // namespace
