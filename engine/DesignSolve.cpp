@@ -15,22 +15,21 @@ std::string notANumber(const char* field) {
 
 } // namespace
 
-DesignSolveInput solveInputFromDesign(const Design& d) {
+DesignSolveInput solveInputFromTexts(const SolveFieldTexts& t) {
     DesignSolveInput out;
     const char* fault = nullptr;
     const auto failed = [&fault](const char* field) {
         if (!fault) fault = field;
     };
-    // Records 2 to 11 show as the short text of their number, and the
-    // window reads that text back.
-    const auto strictSingle = [&](float value, const char* field) -> float {
-        const auto v = toSingleStrict(shortText(value));
+    // Every frequency ends up in single precision, so each must fit one.
+    const auto strictSingle = [&](const std::string& text, const char* field) -> float {
+        const auto v = toSingleStrict(text);
         if (!v) failed(field);
         return v.value_or(0);
     };
-    const auto strictDouble = [&](float value, const char* field) -> double {
-        strictSingle(value, field);
-        return toDoubleStrict(shortText(value)).value_or(0);
+    const auto strictDouble = [&](const std::string& text, const char* field) -> double {
+        strictSingle(text, field);
+        return toDoubleStrict(text).value_or(0);
     };
     const auto listValue = [&](const std::string& text, const char* field) -> std::int16_t {
         const auto v = toInt16HalfEven(text);
@@ -39,31 +38,51 @@ DesignSolveInput solveInputFromDesign(const Design& d) {
     };
 
     SolveInput in;
-    in.rfStart = strictDouble(d.rfStart, "txtRFStart");
-    in.rfStop = strictDouble(d.rfStop, "txtRFStop");
-    in.numSteps = listValue(d.steps, "cboSteps");
-    in.loFreq = strictSingle(d.loFreq, "txtLOFreq");
-    in.ifStart = strictSingle(d.ifStart, "txtIFStart");
-    in.ifStop = strictSingle(d.ifStop, "txtIFStop");
-    in.trackingLO = d.offsetChecked;
+    in.rfStart = strictDouble(t.rfStart, "txtRFStart");
+    in.rfStop = strictDouble(t.rfStop, "txtRFStop");
+    in.numSteps = listValue(t.steps, "cboSteps");
+    in.loFreq = strictSingle(t.loFreq, "txtLOFreq");
+    in.ifStart = strictSingle(t.ifStart, "txtIFStart");
+    in.ifStop = strictSingle(t.ifStop, "txtIFStop");
+    in.trackingLO = t.trackingLO;
     if (in.trackingLO) {
-        const double offset = leadingNumber(shortText(d.loOffset));
+        const double offset = leadingNumber(t.loOffset);
         in.loOffset = [offset] { return offset; };
     }
-    in.mMax = listValue(d.loHarmonics, "cboLOHar");
-    in.nMax = listValue(d.rfHarmonics, "cboRFHar");
+    in.mMax = listValue(t.loHarmonics, "cboLOHar");
+    in.nMax = listValue(t.rfHarmonics, "cboRFHar");
     if (fault) {
+        out.field = fault;
         out.why = notANumber(fault);
         return out;
     }
+    // Fields that fit one by one can still add up beyond the single range.
     switch (findSolveOverflow(in)) {
     case SolveOverflow::None: out.input = std::move(in); return out;
     case SolveOverflow::Span: fault = "txtRFStop"; break;
     case SolveOverflow::TrackingLO: fault = "txtLoOffset"; break;
     case SolveOverflow::DisplayBand: fault = "txtIFStop"; break;
     }
+    out.field = fault;
     out.why = fieldCaption(fault) + " takes the solve beyond the single range";
     return out;
+}
+
+// Records 2 to 11 show as the short text of their number, and the window
+// reads that text back.
+DesignSolveInput solveInputFromDesign(const Design& d) {
+    SolveFieldTexts t;
+    t.rfStart = shortText(d.rfStart);
+    t.rfStop = shortText(d.rfStop);
+    t.steps = d.steps;
+    t.loFreq = shortText(d.loFreq);
+    t.ifStart = shortText(d.ifStart);
+    t.ifStop = shortText(d.ifStop);
+    t.trackingLO = d.offsetChecked;
+    t.loOffset = shortText(d.loOffset);
+    t.loHarmonics = d.loHarmonics;
+    t.rfHarmonics = d.rfHarmonics;
+    return solveInputFromTexts(t);
 }
 
 DesignLevels levelsFromDesign(const Design& d) {

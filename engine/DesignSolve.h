@@ -17,8 +17,22 @@ namespace kestrel {
 
 struct DesignSolveInput {
     std::optional<SolveInput> input;
-    std::string why; // without input: what is wrong and in which field
+    std::string field; // without input: the name of the field to mend
+    std::string why;   // and what is wrong, naming it by its caption
 };
+
+// The texts of the fields a solve reads, as the window's fields hold them.
+struct SolveFieldTexts {
+    std::string rfStart, rfStop, steps, loFreq, ifStart, ifStop;
+    bool trackingLO = false;
+    std::string loOffset;
+    std::string loHarmonics, rfHarmonics;
+};
+
+// The solve's inputs from those texts: every frequency must fit a single,
+// the lists hold whole numbers, and the fields together must keep the
+// solve in the single range. The first fault in the fields' order is named.
+DesignSolveInput solveInputFromTexts(const SolveFieldTexts& texts);
 
 // The solve's inputs as the window reads them from fields that show the
 // design's values.

@@ -4,15 +4,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "engine/DesignSolve.h"
 #include "engine/NumberText.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtText.h"
 
 namespace kestrel::ui {
-namespace {
-
-
-} // namespace
 
 template <class T> T* SolveInputReader::control(const char* name) const {
     T* w = qobject_cast<T*>(controls_.value(QLatin1String(name)));
@@ -22,56 +19,37 @@ template <class T> T* SolveInputReader::control(const char* name) const {
 
 std::optional<SolveInput> SolveInputReader::read() const {
     auto* chkOffset = control<QCheckBox>("chkOffset");
-    bool ok = true;
-    // Only the first fault is told; the focus goes where it is mended.
-    const auto refuse = [&](QWidget* field) {
-        if (!ok) return;
-        ok = false;
-        showNumericCheck(window_);
-        // The LO field hidden behind the tracking offset can only be reached
-        // through the box that switches the mode back.
-        (field->isHidden() ? chkOffset : field)->setFocus(Qt::OtherFocusReason);
-    };
-    // Every frequency ends up in single precision, so each must fit one.
-    const auto strictSingle = [&](const char* name) -> float {
-        auto* field = control<QLineEdit>(name);
-        const auto v = toSingleStrict(text(field));
-        if (!v) refuse(field);
-        return v.value_or(0);
-    };
-    const auto strictDouble = [&](const char* name) -> double {
-        auto* field = control<QLineEdit>(name);
-        strictSingle(name);
-        return toDoubleStrict(text(field)).value_or(0);
-    };
-    const auto listValue = [&](const char* name) -> std::int16_t {
-        auto* box = control<QComboBox>(name);
-        const auto v = toInt16HalfEven(box->currentText().toStdString());
-        if (!v) refuse(box);
-        return v.value_or(0);
-    };
-
-    SolveInput in;
-    in.rfStart = strictDouble("txtRFStart");
-    in.rfStop = strictDouble("txtRFStop");
-    in.numSteps = listValue("cboSteps");
-    in.loFreq = strictSingle("txtLOFreq");
-    in.ifStart = strictSingle("txtIFStart");
-    in.ifStop = strictSingle("txtIFStop");
-    in.trackingLO = chkOffset->isChecked();
     auto* txtLoOffset = control<QLineEdit>("txtLoOffset");
-    if (in.trackingLO) in.loOffset = [txtLoOffset] { return leadingNumber(text(txtLoOffset)); };
-    in.mMax = listValue("cboLOHar");
-    in.nMax = listValue("cboRFHar");
-    if (!ok) return std::nullopt;
+    const auto fieldText = [this](const char* name) { return text(control<QLineEdit>(name)); };
+    const auto listText = [this](const char* name) {
+        return control<QComboBox>(name)->currentText().toStdString();
+    };
+    SolveFieldTexts texts;
+    texts.rfStart = fieldText("txtRFStart");
+    texts.rfStop = fieldText("txtRFStop");
+    texts.steps = listText("cboSteps");
+    texts.loFreq = fieldText("txtLOFreq");
+    texts.ifStart = fieldText("txtIFStart");
+    texts.ifStop = fieldText("txtIFStop");
+    texts.trackingLO = chkOffset->isChecked();
+    texts.loOffset = text(txtLoOffset);
+    texts.loHarmonics = listText("cboLOHar");
+    texts.rfHarmonics = listText("cboRFHar");
 
-    // Fields that fit one by one can still add up beyond the single range.
-    switch (findSolveOverflow(in)) {
-    case SolveOverflow::None: return in;
-    case SolveOverflow::Span: refuse(control<QLineEdit>("txtRFStop")); break;
-    case SolveOverflow::TrackingLO: refuse(txtLoOffset); break;
-    case SolveOverflow::DisplayBand: refuse(control<QLineEdit>("txtIFStop")); break;
+    DesignSolveInput read = solveInputFromTexts(texts);
+    if (read.input) {
+        // The offset is read from its field at every step.
+        if (read.input->trackingLO)
+            read.input->loOffset = [txtLoOffset] { return leadingNumber(text(txtLoOffset)); };
+        return read.input;
     }
+    // Only the first fault is told; the focus goes where it is mended.
+    showNumericCheck(window_);
+    QWidget* field = controls_.value(QString::fromStdString(read.field));
+    Q_ASSERT(field);
+    // The LO field hidden behind the tracking offset can only be reached
+    // through the box that switches the mode back.
+    (field->isHidden() ? chkOffset : field)->setFocus(Qt::OtherFocusReason);
     return std::nullopt;
 }
 

@@ -37,6 +37,36 @@ TEST(DesignSolve, FieldsAreReadAsTheirTextShowsThem) {
     EXPECT_EQ(got.input->loOffset(), 2.5);
 }
 
+TEST(DesignSolve, FirstFieldWithoutANumberIsNamed) {
+    const auto texts = [] {
+        SolveFieldTexts t{"12.5", "16.5", "10", "24", "30", "50", false, "38.5", "8", "8"};
+        return t;
+    };
+    struct Case {
+        void (*change)(SolveFieldTexts&);
+        const char* field; // "" when accepted
+    };
+    const Case cases[] = {
+        {[](SolveFieldTexts& t) { t.rfStart = "12,5"; }, "txtRFStart"},
+        {[](SolveFieldTexts& t) { t.rfStop = "1e39"; }, "txtRFStop"}, // a double, not a single
+        {[](SolveFieldTexts& t) { t.ifStop = ""; t.loFreq = "x"; }, "txtLOFreq"},
+        {[](SolveFieldTexts& t) { t.rfHarmonics = "eight"; }, "cboRFHar"},
+        {[](SolveFieldTexts& t) { t.steps = "99999"; }, "cboSteps"},
+        // The offset is read up to its first non-number, as the window always has.
+        {[](SolveFieldTexts& t) { t.trackingLO = true; t.loOffset = "2.5 GHz"; }, ""},
+    };
+    for (const Case& c : cases) {
+        SolveFieldTexts t = texts();
+        c.change(t);
+        const DesignSolveInput got = solveInputFromTexts(t);
+        EXPECT_EQ(got.field, c.field);
+        EXPECT_EQ(got.input.has_value(), *c.field == 0) << c.field;
+        if (got.input && got.input->trackingLO) {
+            EXPECT_EQ(got.input->loOffset(), 2.5);
+        }
+    }
+}
+
 TEST(DesignSolve, RefusalsNameTheField) {
     struct Case {
         std::vector<std::pair<const char*, const char*>> values;
