@@ -1,5 +1,6 @@
 // kestrel-report as a script runs it: without a display, its exit status,
 // its one line on standard error, and the same table as the window exports.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QProcess>
 
@@ -40,26 +41,39 @@ protected:
 };
 
 TEST_F(ReportProgram, AnalyzeWritesTheWindowsExport) {
-    field("txtRFStart")->setText("11.3");
-    field("txtMarker1")->setText("9");
-    field("txtMarker2")->setText("12.25");
-    get<QComboBox>("cboSteps")->setCurrentText("25");
-    get<QComboBox>("cboLOHar")->setCurrentText("5");
-    ASSERT_TRUE(save("PLAN").empty());
-    QTest::mouseClick(get<QPushButton>("cmdCalculate"), Qt::LeftButton);
-    const QByteArray window = exportTable();
-    ASSERT_TRUE(window.contains(",no,yes,")); // the markers were read
+    struct Setup {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> fields, lists;
+        bool tracking;
+    };
+    const Setup setups[] = {
+        {"PLAN", {{"txtRFStart", "11.3"}, {"txtMarker1", "9"}, {"txtMarker2", "12.25"}},
+         {{"cboSteps", "25"}, {"cboLOHar", "5"}}, false},
+        // A tracking LO and other drives.
+        {"TRACK", {{"txtLoOffset", "-3.7"}, {"txtRFPower", "-12.5"}, {"txtMarker1", "4.1"}},
+         {{"cboRFHar", "3"}}, true},
+    };
+    for (const Setup& setup : setups) {
+        for (const auto& [name, value] : setup.fields) field(name)->setText(value);
+        for (const auto& [name, value] : setup.lists) get<QComboBox>(name)->setCurrentText(value);
+        get<QCheckBox>("chkOffset")->setChecked(setup.tracking);
+        ASSERT_TRUE(save(setup.name).empty());
+        QTest::mouseClick(get<QPushButton>("cmdCalculate"), Qt::LeftButton);
+        const QByteArray window = exportTable();
+        ASSERT_GT(window.count('\n'), 100) << setup.name;
+        const QString file = QLatin1String(setup.name) + QStringLiteral(".kst");
 
-    const ReportRun first = report({"analyze", "PLAN.kst"});
-    EXPECT_EQ(first.status, 0) << first.err.constData();
-    EXPECT_EQ(first.err, "");
-    EXPECT_EQ(first.out, window);
-    EXPECT_EQ(report({"analyze", "PLAN.kst", "--format", "csv"}).out, first.out); // a second run
+        const ReportRun first = report({"analyze", file});
+        EXPECT_EQ(first.status, 0) << first.err.constData();
+        EXPECT_EQ(first.err, "");
+        EXPECT_EQ(first.out, window) << setup.name;
+        EXPECT_EQ(report({"analyze", file, "--format", "csv"}).out, first.out); // a second run
 
-    const ReportRun toFile = report({"analyze", "PLAN.kst", "--output", "report.csv"});
-    EXPECT_EQ(toFile.status, 0);
-    EXPECT_EQ(toFile.out, "");
-    EXPECT_EQ(bytesOf("report.csv"), Bytes(window.begin(), window.end()));
+        const ReportRun toFile = report({"analyze", file, "--output", "report.csv"});
+        EXPECT_EQ(toFile.status, 0);
+        EXPECT_EQ(toFile.out, "");
+        EXPECT_EQ(bytesOf("report.csv"), Bytes(window.begin(), window.end()));
+    }
 }
 
 TEST_F(ReportProgram, SetChangesOneValueBeforeTheRun) {
