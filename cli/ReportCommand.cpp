@@ -9,6 +9,7 @@
 #include "files/DesignExtension.h"
 #include "files/DesignFileIO.h"
 #include "files/DesignKeys.h"
+#include "files/ReportJson.h"
 #include "files/SpurTableCsv.h"
 
 namespace kestrel::report {
@@ -18,13 +19,13 @@ namespace df = designfile;
 
 constexpr const char* kVersionText = "kestrel-report " KESTREL_VERSION "\n";
 constexpr const char* kUsageText =
-    "Usage: kestrel-report analyze DESIGN.kst|--default [--set NAME=VALUE]... [--format csv]\n"
+    "Usage: kestrel-report analyze DESIGN.kst|--default [--set NAME=VALUE]... [--format csv|json]\n"
     "                              [--output FILE]\n"
     "       kestrel-report keys DESIGN.kst|--default [--set NAME=VALUE]...\n"
     "       kestrel-report --help | --version\n"
     "\n"
     "  analyze   solve every step and write the spur table as CSV, as the\n"
-    "            window's \"Export Spur Table\" writes it\n"
+    "            window's \"Export Spur Table\" writes it, or as one JSON object\n"
     "  keys      list every stored name, its caption and its value, tab-separated\n"
     "  --default the start-up design in place of a file\n"
     "  --set     change one stored value before the run, checked as a load checks it\n"
@@ -72,8 +73,8 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
                 why = a + " is not an option of keys";
                 return std::nullopt;
             } else if (a == "--format") {
-                if (v != "csv") {
-                    why = "--format " + v + ": only csv is written";
+                if (v != "csv" && v != "json") {
+                    why = "--format " + v + ": csv or json expected";
                     return std::nullopt;
                 }
                 inv.format = v;
@@ -148,7 +149,10 @@ CommandResult runReport(const std::vector<std::string>& args) {
     if (!report.why.empty())
         return refused((inv->useDefault ? std::string("--default") : df::readableName(inv->design)) +
                        ": " + report.why);
-    std::string text = csv::spurTable(report.rows, design->unit);
+    std::string text = inv->format == "json"
+                           ? json::designReport(*design, report,
+                                                inv->useDefault ? std::string() : df::readableName(inv->design))
+                           : csv::spurTable(report.rows, design->unit);
     if (!inv->output) return {kSuccess, std::move(text), {}};
     const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
     const std::string failure = df::replaceFile(*inv->output, {data, text.size()});

@@ -2,6 +2,9 @@
 // its one line on standard error, and the same table as the window exports.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include "DesignFilesFixture.h"
@@ -120,6 +123,32 @@ TEST_F(ReportProgram, RefusalsExitWithTwoAndOneLineAndNoOutputFile) {
     EXPECT_EQ(report({"analyze", "broken.kst", "--output", "kept.csv"}).status, 2);
     EXPECT_EQ(bytesOf("kept.csv"), (Bytes{'o', 'l', 'd'}));
     EXPECT_EQ(entries(), (QStringList{"broken.kst", "kept.csv"}));
+}
+
+TEST_F(ReportProgram, JsonHoldsTheRowsAndTheStrongestBetweenTheMarkers) {
+    const ReportRun csv = report({"analyze", "--default"});
+    const ReportRun run = report({"analyze", "--default", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_EQ(report({"analyze", "--default", "--format", "json"}).out, run.out);
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(run.out, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    EXPECT_EQ(o["format"].toString(), "kestrel-report 1");
+    EXPECT_TRUE(o["design"]["file"].isNull());
+    EXPECT_EQ(o["design"]["values"]["txtRFStart"].toString(), "12.5");
+    EXPECT_EQ(o["wanted"].toString(), "LO + RF"); // 38.5 at the middle step lies between 37 and 40
+    EXPECT_EQ(o["levels"].toString(), "estimate");
+    const QJsonArray products = o["products"].toArray();
+    EXPECT_EQ(products.size(), csv.out.count('\n') - 1);
+    // Step 0, RF 12.5, LO 24: 3 RF at 37.5, 5 RF - LO at 38.5 and 7 RF - 2 LO
+    // at 39.5 lie between the markers; the first is the strongest.
+    const QJsonObject worst = o["steps"][0]["worst"].toObject();
+    EXPECT_EQ(worst["product"].toString(), "0 LO + 3 RF");
+    EXPECT_EQ(worst["frequency"].toDouble(), 37.5);
+    EXPECT_EQ(worst["level_dbc"].toDouble(), -56);
+    EXPECT_EQ(o["summary"]["steps"].toInt(), 11);
+    EXPECT_EQ(o["summary"]["products"].toInt(), products.size());
+    EXPECT_EQ(o["summary"]["between_markers"].toInt(), csv.out.count(",yes,yes,") + csv.out.count(",no,yes,"));
 }
 
 TEST_F(ReportProgram, HelpAndVersion) {

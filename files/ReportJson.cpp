@@ -1,0 +1,122 @@
+#include "files/ReportJson.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "engine/NumberText.h"
+#include "files/DesignKeys.h"
+
+namespace kestrel::json {
+namespace {
+
+// A JSON string of UTF-8 text; the project text is Latin-1, one byte a
+// character, and is widened first.
+std::string jsonString(std::string_view text, bool latin1 = false) {
+    std::string out = "\"";
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else if (latin1 && c >= 0x80) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += ch;
+        }
+    }
+    return out + '"';
+}
+
+std::string levelText(const std::optional<double>& level) {
+    return level ? shortText(toSingle(*level)) : "null";
+}
+
+const char* boolText(bool b) { return b ? "true" : "false"; }
+
+// The band finder's rule: the wanted output does not count, a product
+// without a level counts as the strongest.
+bool stronger(const SpurTableRow& a, const SpurTableRow& b) {
+    if (!b.level) return false;
+    return !a.level || *a.level > *b.level;
+}
+
+bool counted(const SpurTableRow& r) { return r.role != ProductRole::Wanted && r.betweenMarkers.value_or(false); }
+
+std::string productObject(const SpurTableRow& r, bool withStep) {
+    std::string out = "{";
+    if (withStep) out += "\"step\": " + std::to_string(r.step) + ", ";
+    out += "\"m\": " + std::to_string(r.m) + ", \"n\": " + std::to_string(r.n) +
+           ", \"family\": " + (r.family == ProductFamily::Sum ? "\"sum\"" : "\"difference\"") +
+           ", \"product\": " + jsonString(productName(r.m, r.n, r.family)) +
+           ", \"frequency\": " + shortText(r.frequency) + ", \"level_dbc\": " + levelText(r.level) + "}";
+    return out;
+}
+
+std::string worstText(const SpurTableRow* r, bool withStep) { return r ? productObject(*r, withStep) : "null"; }
+
+} // namespace
+
+std::string designReport(const Design& design, const DesignReport& report, const std::string& file) {
+    std::string out = "{\n  \"format\": \"kestrel-report 1\",\n  \"design\": {\"file\": ";
+    out += file.empty() ? "null" : jsonString(file);
+    out += ", \"unit\": " + jsonString(design.unit) + ", \"values\": {";
+    bool first = true;
+    for (const designfile::DesignKey& key : designfile::designKeys(design)) {
+        out += first ? "\n    " : ",\n    ";
+        first = false;
+        out += jsonString(key.name) + ": " + jsonString(key.value, key.name == "txtProject");
+    }
+    out += "\n  }},\n  \"wanted\": ";
+    out += report.wanted == ProductFamily::Sum ? "\"LO + RF\"" : "\"|LO - RF|\"";
+    out += ",\n  \"levels\": ";
+    out += design.useIMT ? "\"spur table\"" : "\"estimate\"";
+    out += ",\n  \"products\": [";
+
+    std::size_t inBand = 0, between = 0;
+    first = true;
+    for (const SpurTableRow& r : report.rows) {
+        out += first ? "\n    " : ",\n    ";
+        first = false;
+        inBand += r.inBand;
+        between += r.betweenMarkers.value_or(false);
+        const std::string role = roleText(r.role, r.m, r.n, r.family);
+        out += "{\"step\": " + std::to_string(r.step) + ", \"rf\": " + shortText(r.rf) +
+               ", \"lo\": " + shortText(r.lo) + ", \"m\": " + std::to_string(r.m) +
+               ", \"n\": " + std::to_string(r.n) +
+               ", \"family\": " + (r.family == ProductFamily::Sum ? "\"sum\"" : "\"difference\"") +
+               ", \"product\": " + jsonString(productName(r.m, r.n, r.family)) +
+               ", \"frequency\": " + shortText(r.frequency) + ", \"in_band\": " + boolText(r.inBand) +
+               ", \"between_markers\": " + (r.betweenMarkers ? boolText(*r.betweenMarkers) : "null") +
+               ", \"level_dbc\": " + levelText(r.level) + ", \"role\": " + jsonString(role) + "}";
+    }
+    out += "\n  ],\n  \"steps\": [";
+
+    // Rows come step by step: the strongest counted product of each.
+    const SpurTableRow* worstAll = nullptr;
+    first = true;
+    for (std::size_t i = 0; i < report.rows.size();) {
+        const SpurTableRow& head = report.rows[i];
+        const SpurTableRow* worst = nullptr;
+        for (; i < report.rows.size() && report.rows[i].step == head.step; ++i) {
+            const SpurTableRow& r = report.rows[i];
+            if (counted(r) && (!worst || stronger(r, *worst))) worst = &r;
+        }
+        if (worst && (!worstAll || stronger(*worst, *worstAll))) worstAll = worst;
+        out += first ? "\n    " : ",\n    ";
+        first = false;
+        out += "{\"step\": " + std::to_string(head.step) + ", \"rf\": " + shortText(head.rf) +
+               ", \"lo\": " + shortText(head.lo) + ", \"worst\": " + worstText(worst, false) + "}";
+    }
+    out += "\n  ],\n  \"summary\": {\"steps\": " + std::to_string(report.steps) +
+           ", \"products\": " + std::to_string(report.rows.size()) +
+           ", \"in_band\": " + std::to_string(inBand) + ", \"between_markers\": " + std::to_string(between) +
+           ", \"worst\": " + worstText(worstAll, true) + "}\n}\n";
+    return out;
+}
+
+} // namespace kestrel::json
