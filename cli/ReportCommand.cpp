@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "engine/DesignSolve.h"
+#include "engine/NumberText.h"
+#include "engine/ReportSteps.h"
 #include "files/DesignCodec.h"
 #include "files/DesignExtension.h"
 #include "files/DesignFileIO.h"
@@ -21,16 +23,19 @@ constexpr const char* kVersionText = "kestrel-report " KESTREL_VERSION "\n";
 constexpr const char* kUsageText =
     "Usage: kestrel-report analyze DESIGN.kst|--default [--set NAME=VALUE]... [--format csv|json]\n"
     "                              [--output FILE]\n"
+    "       kestrel-report check DESIGN.kst|--default [--set NAME=VALUE]...\n"
     "       kestrel-report keys DESIGN.kst|--default [--set NAME=VALUE]...\n"
     "       kestrel-report --help | --version\n"
     "\n"
     "  analyze   solve every step and write the spur table as CSV, as the\n"
     "            window's \"Export Spur Table\" writes it, or as one JSON object\n"
+    "  check     pass when no step has a product between the markers at or\n"
+    "            above the band finder's threshold (txtThreshold)\n"
     "  keys      list every stored name, its caption and its value, tab-separated\n"
     "  --default the start-up design in place of a file\n"
     "  --set     change one stored value before the run, checked as a load checks it\n"
     "\n"
-    "Exit status: 0 success, 2 bad usage, an unreadable or broken design, an\n"
+    "Exit status: 0 success or check passed, 1 check failed, 2 bad usage, an unreadable or broken design, an\n"
     "unknown name, a refused value or an output that could not be written.\n";
 
 CommandResult refused(std::string line) { return {kRefused, {}, std::move(line)}; }
@@ -48,7 +53,7 @@ struct Invocation {
 std::optional<Invocation> parseArguments(const std::vector<std::string>& args, std::string& why) {
     Invocation inv;
     inv.command = args.at(0);
-    if (inv.command != "analyze" && inv.command != "keys") {
+    if (inv.command != "analyze" && inv.command != "check" && inv.command != "keys") {
         why = "unknown command \"" + inv.command + "\" (try --help)";
         return std::nullopt;
     }
@@ -69,8 +74,8 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
                     return std::nullopt;
                 }
                 inv.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-            } else if (inv.command == "keys") {
-                why = a + " is not an option of keys";
+            } else if (inv.command != "analyze") {
+                why = a + " is not an option of " + inv.command;
                 return std::nullopt;
             } else if (a == "--format") {
                 if (v != "csv" && v != "json") {
@@ -123,6 +128,35 @@ std::optional<Design> loadDesign(const Invocation& inv, std::string& why) {
     return design;
 }
 
+std::string levelWords(const SpurTableRow& r) {
+    return r.level ? shortText(toSingle(*r.level)) + " dBc" : std::string("no level");
+}
+
+// One line per step with a counted product at or above the threshold
+// between the markers, then "PASS" or "FAIL: ...".
+CommandResult checkText(const DesignReport& report, const CountRule& rule, const std::string& unit) {
+    const std::vector<StepWorst> steps = worstPerStep(report.rows, rule);
+    CommandResult result;
+    int failing = 0;
+    for (const StepWorst& s : steps) {
+        if (!s.worst) continue;
+        ++failing;
+        result.out += "step " + std::to_string(s.step) + ": " +
+                      productName(s.worst->m, s.worst->n, s.worst->family) + " at " +
+                      shortText(s.worst->frequency) + " " + unit + ", " + levelWords(*s.worst) + "\n";
+    }
+    const SpurTableRow* worst = worstOverall(steps);
+    if (!worst) {
+        result.out += "PASS\n";
+        return result;
+    }
+    result.status = kFailed;
+    result.out += "FAIL: " + std::to_string(failing) + " steps, worst " +
+                  productName(worst->m, worst->n, worst->family) + " at step " +
+                  std::to_string(worst->step) + ", " + levelWords(*worst) + "\n";
+    return result;
+}
+
 std::string keysText(const Design& design) {
     std::string text;
     for (const df::DesignKey& key : df::designKeys(design))
@@ -145,12 +179,14 @@ CommandResult runReport(const std::vector<std::string>& args) {
     if (!design) return refused(why);
     if (inv->command == "keys") return {kSuccess, keysText(*design), {}};
 
+    const std::string source = inv->useDefault ? std::string("--default") : df::readableName(inv->design);
     const DesignReport report = reportFromDesign(*design);
-    if (!report.why.empty())
-        return refused((inv->useDefault ? std::string("--default") : df::readableName(inv->design)) +
-                       ": " + report.why);
+    if (!report.why.empty()) return refused(source + ": " + report.why);
+    const auto rule = countRuleFromDesign(*design, why);
+    if (!rule) return refused(source + ": " + why);
+    if (inv->command == "check") return checkText(report, *rule, design->unit);
     std::string text = inv->format == "json"
-                           ? json::designReport(*design, report,
+                           ? json::designReport(*design, report, *rule,
                                                 inv->useDefault ? std::string() : df::readableName(inv->design))
                            : csv::spurTable(report.rows, design->unit);
     if (!inv->output) return {kSuccess, std::move(text), {}};

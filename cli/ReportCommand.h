@@ -9,6 +9,7 @@ namespace kestrel::report {
 
 // Exit statuses.
 inline constexpr int kSuccess = 0;
+inline constexpr int kFailed = 1;  // check failed
 inline constexpr int kRefused = 2; // bad usage, design, name, value or output
 
 struct CommandResult {

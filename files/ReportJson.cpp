@@ -38,15 +38,6 @@ std::string levelText(const std::optional<double>& level) {
 
 const char* boolText(bool b) { return b ? "true" : "false"; }
 
-// The band finder's rule: the wanted output does not count, a product
-// without a level counts as the strongest.
-bool stronger(const SpurTableRow& a, const SpurTableRow& b) {
-    if (!b.level) return false;
-    return !a.level || *a.level > *b.level;
-}
-
-bool counted(const SpurTableRow& r) { return r.role != ProductRole::Wanted && r.betweenMarkers.value_or(false); }
-
 std::string productObject(const SpurTableRow& r, bool withStep) {
     std::string out = "{";
     if (withStep) out += "\"step\": " + std::to_string(r.step) + ", ";
@@ -61,7 +52,8 @@ std::string worstText(const SpurTableRow* r, bool withStep) { return r ? product
 
 } // namespace
 
-std::string designReport(const Design& design, const DesignReport& report, const std::string& file) {
+std::string designReport(const Design& design, const DesignReport& report, const CountRule& rule,
+                         const std::string& file) {
     std::string out = "{\n  \"format\": \"kestrel-report 1\",\n  \"design\": {\"file\": ";
     out += file.empty() ? "null" : jsonString(file);
     out += ", \"unit\": " + jsonString(design.unit) + ", \"values\": {";
@@ -96,26 +88,18 @@ std::string designReport(const Design& design, const DesignReport& report, const
     }
     out += "\n  ],\n  \"steps\": [";
 
-    // Rows come step by step: the strongest counted product of each.
-    const SpurTableRow* worstAll = nullptr;
+    const std::vector<StepWorst> steps = worstPerStep(report.rows, rule);
     first = true;
-    for (std::size_t i = 0; i < report.rows.size();) {
-        const SpurTableRow& head = report.rows[i];
-        const SpurTableRow* worst = nullptr;
-        for (; i < report.rows.size() && report.rows[i].step == head.step; ++i) {
-            const SpurTableRow& r = report.rows[i];
-            if (counted(r) && (!worst || stronger(r, *worst))) worst = &r;
-        }
-        if (worst && (!worstAll || stronger(*worst, *worstAll))) worstAll = worst;
+    for (const StepWorst& step : steps) {
         out += first ? "\n    " : ",\n    ";
         first = false;
-        out += "{\"step\": " + std::to_string(head.step) + ", \"rf\": " + shortText(head.rf) +
-               ", \"lo\": " + shortText(head.lo) + ", \"worst\": " + worstText(worst, false) + "}";
+        out += "{\"step\": " + std::to_string(step.step) + ", \"rf\": " + shortText(step.rf) +
+               ", \"lo\": " + shortText(step.lo) + ", \"worst\": " + worstText(step.worst, false) + "}";
     }
     out += "\n  ],\n  \"summary\": {\"steps\": " + std::to_string(report.steps) +
            ", \"products\": " + std::to_string(report.rows.size()) +
            ", \"in_band\": " + std::to_string(inBand) + ", \"between_markers\": " + std::to_string(between) +
-           ", \"worst\": " + worstText(worstAll, true) + "}\n}\n";
+           ", \"worst\": " + worstText(worstOverall(steps), true) + "}\n}\n";
     return out;
 }
 

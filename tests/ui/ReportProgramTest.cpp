@@ -104,6 +104,7 @@ TEST_F(ReportProgram, RefusalsExitWithTwoAndOneLineAndNoOutputFile) {
         {{"analyze", "--default", "--format", "xml"}, "kestrel-report: --format xml: "},
         {{"analyze", "--default", "--output", "no/such/folder.csv"}, "kestrel-report: no/such/folder.csv: cannot be written: "},
         {{"analyze"}, "kestrel-report: analyze needs DESIGN.kst or --default"},
+        {{"check", "--default", "--format", "csv"}, "kestrel-report: --format is not an option of check"},
         {{"tabulate", "--default"}, "kestrel-report: unknown command \"tabulate\""},
         {{}, "kestrel-report: no command given"},
     };
@@ -149,6 +150,36 @@ TEST_F(ReportProgram, JsonHoldsTheRowsAndTheStrongestBetweenTheMarkers) {
     EXPECT_EQ(o["summary"]["steps"].toInt(), 11);
     EXPECT_EQ(o["summary"]["products"].toInt(), products.size());
     EXPECT_EQ(o["summary"]["between_markers"].toInt(), csv.out.count(",yes,yes,") + csv.out.count(",no,yes,"));
+}
+
+TEST_F(ReportProgram, CheckPassesOnlyWithoutACountedProductBetweenTheMarkers) {
+    struct Case {
+        QStringList sets;
+        int status;
+        QByteArray out;
+    };
+    // Start-up design: 3 RF (-56 dBc) lies between the markers at steps 0 to
+    // 2 (37.5, 38.7, 39.9); 7 LO - 8 RF at step 9 (39.2) has no level.
+    const Case cases[] = {
+        {{}, 1, "step 0: 0 LO + 3 RF at 37.5 GHz, -56 dBc\nstep 1: 0 LO + 3 RF at 38.7 GHz, -56 dBc\n"
+                "step 2: 0 LO + 3 RF at 39.9 GHz, -56 dBc\nstep 9: 7 LO - 8 RF at 39.2 GHz, no level\n"
+                "FAIL: 4 steps, worst 7 LO - 8 RF at step 9, no level\n"},
+        {{"cboMaxOrder=5"}, 1, "step 0: 0 LO + 3 RF at 37.5 GHz, -56 dBc\nstep 1: 0 LO + 3 RF at 38.7 GHz, -56 dBc\n"
+                               "step 2: 0 LO + 3 RF at 39.9 GHz, -56 dBc\nFAIL: 3 steps, worst 0 LO + 3 RF at step 0, -56 dBc\n"},
+        {{"cboMaxOrder=5", "txtThreshold=-56"}, 1, ""}, // at the threshold counts
+        {{"cboMaxOrder=5", "txtThreshold=-55.9"}, 0, "PASS\n"},
+        {{"cboMaxOrder=2"}, 0, "PASS\n"}, // the image lies near 10
+    };
+    for (const Case& c : cases) {
+        QStringList args{"check", "--default"};
+        for (const QString& set : c.sets) args << "--set" << set;
+        const ReportRun r = report(args);
+        EXPECT_EQ(r.status, c.status) << c.sets.join(' ').toStdString();
+        if (!c.out.isEmpty()) {
+            EXPECT_EQ(r.out, c.out) << c.sets.join(' ').toStdString();
+        }
+        EXPECT_EQ(r.err, "");
+    }
 }
 
 TEST_F(ReportProgram, HelpAndVersion) {
