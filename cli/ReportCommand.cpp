@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "engine/DesignPlan.h"
 #include "engine/DesignSolve.h"
 #include "engine/NumberText.h"
 #include "engine/ReportSteps.h"
@@ -11,6 +12,7 @@
 #include "files/DesignExtension.h"
 #include "files/DesignFileIO.h"
 #include "files/DesignKeys.h"
+#include "files/PlanCsv.h"
 #include "files/ReportJson.h"
 #include "files/SpurTableCsv.h"
 
@@ -24,6 +26,8 @@ constexpr const char* kUsageText =
     "Usage: kestrel-report analyze DESIGN.kst|--default [--set NAME=VALUE]... [--format csv|json]\n"
     "                              [--output FILE]\n"
     "       kestrel-report check DESIGN.kst|--default [--set NAME=VALUE]...\n"
+    "       kestrel-report plan DESIGN.kst|--default [--set NAME=VALUE]... [--format csv|json]\n"
+    "                           [--output FILE]\n"
     "       kestrel-report keys DESIGN.kst|--default [--set NAME=VALUE]...\n"
     "       kestrel-report --help | --version\n"
     "\n"
@@ -31,6 +35,7 @@ constexpr const char* kUsageText =
     "            window's \"Export Spur Table\" writes it, or as one JSON object\n"
     "  check     pass when no step has a product between the markers at or\n"
     "            above the band finder's threshold (txtThreshold)\n"
+    "  plan      run the IF planner with the design's planner settings\n"
     "  keys      list every stored name, its caption and its value, tab-separated\n"
     "  --default the start-up design in place of a file\n"
     "  --set     change one stored value before the run, checked as a load checks it\n"
@@ -53,7 +58,8 @@ struct Invocation {
 std::optional<Invocation> parseArguments(const std::vector<std::string>& args, std::string& why) {
     Invocation inv;
     inv.command = args.at(0);
-    if (inv.command != "analyze" && inv.command != "check" && inv.command != "keys") {
+    if (inv.command != "analyze" && inv.command != "check" && inv.command != "plan" &&
+        inv.command != "keys") {
         why = "unknown command \"" + inv.command + "\" (try --help)";
         return std::nullopt;
     }
@@ -74,7 +80,7 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
                     return std::nullopt;
                 }
                 inv.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-            } else if (inv.command != "analyze") {
+            } else if (inv.command != "analyze" && inv.command != "plan") {
                 why = a + " is not an option of " + inv.command;
                 return std::nullopt;
             } else if (a == "--format") {
@@ -157,6 +163,15 @@ CommandResult checkText(const DesignReport& report, const CountRule& rule, const
     return result;
 }
 
+// The text on standard output, or as the whole --output file.
+CommandResult written(const Invocation& inv, std::string text) {
+    if (!inv.output) return {kSuccess, std::move(text), {}};
+    const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
+    const std::string failure = df::replaceFile(*inv.output, {data, text.size()});
+    if (!failure.empty()) return refused(df::readableName(*inv.output) + ": cannot be written: " + failure);
+    return {};
+}
+
 std::string keysText(const Design& design) {
     std::string text;
     for (const df::DesignKey& key : df::designKeys(design))
@@ -180,21 +195,20 @@ CommandResult runReport(const std::vector<std::string>& args) {
     if (inv->command == "keys") return {kSuccess, keysText(*design), {}};
 
     const std::string source = inv->useDefault ? std::string("--default") : df::readableName(inv->design);
+    const bool asJson = inv->format == "json";
+    if (inv->command == "plan") {
+        const DesignPlan plan = planFromDesign(*design);
+        if (!plan.result) return refused(source + ": " + plan.why);
+        return written(*inv, asJson ? json::planReport(*plan.result) : csv::planTable(*plan.result, design->unit));
+    }
     const DesignReport report = reportFromDesign(*design);
     if (!report.why.empty()) return refused(source + ": " + report.why);
     const auto rule = countRuleFromDesign(*design, why);
     if (!rule) return refused(source + ": " + why);
     if (inv->command == "check") return checkText(report, *rule, design->unit);
-    std::string text = inv->format == "json"
-                           ? json::designReport(*design, report, *rule,
-                                                inv->useDefault ? std::string() : df::readableName(inv->design))
-                           : csv::spurTable(report.rows, design->unit);
-    if (!inv->output) return {kSuccess, std::move(text), {}};
-    const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
-    const std::string failure = df::replaceFile(*inv->output, {data, text.size()});
-    if (!failure.empty())
-        return refused(df::readableName(*inv->output) + ": cannot be written: " + failure);
-    return {};
+    const std::string file = inv->useDefault ? std::string() : source;
+    return written(*inv, asJson ? json::designReport(*design, report, *rule, file)
+                                : csv::spurTable(report.rows, design->unit));
 }
 
 } // namespace kestrel::report

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "engine/DesignPlan.h"
 #include "engine/NumberText.h"
 #include "files/DesignKeys.h"
 
@@ -101,6 +102,30 @@ std::string designReport(const Design& design, const DesignReport& report, const
            ", \"in_band\": " + std::to_string(inBand) + ", \"between_markers\": " + std::to_string(between) +
            ", \"worst\": " + worstText(worstOverall(steps), true) + "}\n}\n";
     return out;
+}
+
+std::string planReport(const PlanResult& result) {
+    std::string out = "{\n  \"format\": \"kestrel-report 1\",\n  \"candidates\": [";
+    bool first = true;
+    for (const PlanCandidate& c : result.candidates) {
+        out += first ? "\n    " : ",\n    ";
+        first = false;
+        const bool level = c.worst && c.worst->level;
+        out += "{\"candidate\": " + generalText(c.value) + ", \"valid\": " + boolText(c.valid) +
+               ", \"clean\": " + boolText(c.clean) +
+               ", \"worst_dbc\": " + (level ? planLevelText(*c.worst->level) : "null") +
+               ", \"worst_product\": " +
+               (c.worst ? jsonString(productName(c.worst->m, c.worst->n, c.worst->family)) : "null") + "}";
+    }
+    out += "\n  ],\n  \"runs\": [";
+    first = true;
+    for (const CleanRun& r : result.runs) {
+        out += first ? "\n    " : ",\n    ";
+        first = false;
+        out += "{\"from\": " + generalText(r.from) + ", \"to\": " + generalText(r.to) +
+               ", \"width\": " + generalText(r.width()) + ", \"use\": " + generalText(r.picked) + "}";
+    }
+    return out + "\n  ]\n}\n";
 }
 
 } // namespace kestrel::json

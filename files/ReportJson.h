@@ -8,6 +8,7 @@
 
 #include "engine/Design.h"
 #include "engine/DesignSolve.h"
+#include "engine/IfPlanner.h"
 #include "engine/ReportSteps.h"
 
 namespace kestrel::json {
@@ -16,5 +17,8 @@ namespace kestrel::json {
 // design, written as null).
 std::string designReport(const Design& design, const DesignReport& report, const CountRule& rule,
                          const std::string& file);
+
+// The IF planner's scan: every candidate, then the clean runs, widest first.
+std::string planReport(const PlanResult& result);
 
 } // namespace kestrel::json

@@ -9,6 +9,7 @@
 
 #include "DesignFilesFixture.h"
 #include "ui/SpurTools.h"
+#include "ui/planning/frmIfPlanner.h"
 
 using namespace kestrel;
 using namespace kestrel::filetest;
@@ -174,6 +175,28 @@ TEST_F(ReportProgram, CheckPassesOnlyWithoutACountedProductBetweenTheMarkers) {
         }
         EXPECT_EQ(r.err, "");
     }
+}
+
+TEST_F(ReportProgram, PlanWritesThePlannersExport) {
+    frmIfPlanner& planner = w_->ifPlanner();
+    const std::pair<const char*, const char*> settings[] = {
+        {"txtPlanFrom", "30"}, {"txtPlanTo", "41"}, {"txtPlanGuard", "0.25"}, {"txtPlanThreshold", "-70"}};
+    for (const auto& [name, value] : settings) planner.findChild<QLineEdit*>(name)->setText(value);
+    planner.findChild<QComboBox*>("cboPlanPoints")->setCurrentText("101");
+    planner.findChild<QComboBox*>("cboPlanWanted")->setCurrentText("LO + RF");
+    field("txtLOFreq")->setText("20");
+    ASSERT_TRUE(save("SCAN").empty());
+    planner.cmdPlanScan_Click();
+    planner.setPathChooser([](QWidget*) { return QStringLiteral("plan.csv"); });
+    planner.cmdPlanExport_Click();
+    const Bytes window = bytesOf("plan.csv");
+    ASSERT_EQ(std::count(window.begin(), window.end(), '\n'), 102);
+    const ReportRun run = report({"plan", "SCAN.kst"});
+    EXPECT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_EQ(Bytes(run.out.begin(), run.out.end()), window);
+    const QJsonObject o = QJsonDocument::fromJson(report({"plan", "SCAN.kst", "--format", "json"}).out).object();
+    EXPECT_EQ(o["candidates"].toArray().size(), 101);
+    EXPECT_EQ(o["runs"].toArray().size(), qsizetype(planner.result()->runs.size()));
 }
 
 TEST_F(ReportProgram, HelpAndVersion) {

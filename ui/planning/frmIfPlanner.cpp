@@ -20,7 +20,7 @@
 #include "display/PlanChart.h"
 #include "engine/DesignLists.h"
 #include "engine/NumberText.h"
-#include "files/SpurTableCsv.h"
+#include "files/PlanCsv.h"
 #include "ui/FocusEvents.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtText.h"
@@ -323,14 +323,6 @@ void frmIfPlanner::cmdPlanExport_Click() {
     }
     const QString path = choose_(this);
     if (path.isEmpty()) return;
-    std::string text = csv::record({"Candidate (" + link_.unit().toStdString() + ")", "Valid", "Clean",
-                                    "Worst level (dBc)", "Worst product"});
-    for (const PlanCandidate& c : result_->candidates) {
-        const std::string worst = c.worst ? levelText(*c.worst).toStdString() : "";
-        const std::string product =
-            c.worst ? productName(c.worst->m, c.worst->n, c.worst->family) : "";
-        text += csv::record({generalText(c.value), c.valid ? "yes" : "no", c.clean ? "yes" : "no",
-                             worst, product});
-    }
+    const std::string text = csv::planTable(*result_, link_.unit().toStdString());
     ui::SpurExport::writeOrTell(this, path, text, QStringLiteral("The plan"), kPlannerTitle);
 }

@@ -1,0 +1,55 @@
+#include "engine/DesignPlan.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/DesignSolve.h"
+#include "engine/FieldCaptions.h"
+#include "engine/NumberText.h"
+
+namespace kestrel {
+
+std::string planLevelText(double level) { return generalText(std::round(level * 100) / 100); }
+
+DesignPlan planFromDesign(const Design& d) {
+    DesignPlan plan;
+    PlanQuery q;
+    const std::pair<const std::string*, double*> numbers[] = {
+        {&d.planFrom, &q.from}, {&d.planTo, &q.to}, {&d.planGuard, &q.guard}, {&d.planThreshold, &q.thresholdDbc}};
+    const char* names[] = {"txtPlanFrom", "txtPlanTo", "txtPlanGuard", "txtPlanThreshold"};
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<double> v = toDoubleStrict(*numbers[i].first);
+        // A negative guard would narrow the band it is meant to protect.
+        if (!v || (i == 2 && *v < 0)) {
+            plan.why = fieldCaption(names[i]) + (v ? " is below zero" : " does not hold a number");
+            return plan;
+        }
+        *numbers[i].second = *v;
+    }
+    q.wanted = d.planWanted == "RF - LO"   ? PlanWanted::RfMinusLo
+               : d.planWanted == "LO + RF" ? PlanWanted::LoPlusRf
+                                           : PlanWanted::LoMinusRf;
+    q.points = std::atoi(d.planPoints.c_str());
+
+    const DesignSolveInput in = solveInputFromDesign(d);
+    if (!in.input) {
+        plan.why = in.why;
+        return plan;
+    }
+    const DesignLevels levels = levelsFromDesign(d);
+    if (!levels.levels) {
+        plan.why = levels.why;
+        return plan;
+    }
+    q.rfStart = in.input->rfStart;
+    q.rfStop = in.input->rfStop;
+    q.trackingLO = in.input->trackingLO;
+    q.mMax = in.input->mMax;
+    q.nMax = in.input->nMax;
+    q.steps = in.input->numSteps;
+    q.levels = &*levels.levels;
+    plan.result = scanPlan(q);
+    return plan;
+}
+
+} // namespace kestrel
