@@ -30,18 +30,21 @@ install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/l
 find_program(KESTREL_GZIP gzip REQUIRED)
 set(KESTREL_CHANGELOG ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian)
 configure_file(packaging/changelog.Debian.in ${KESTREL_CHANGELOG} @ONLY)
-set(KESTREL_COMPRESSED ${KESTREL_CHANGELOG}.gz ${CMAKE_CURRENT_BINARY_DIR}/kestrel.1.gz)
+set(KESTREL_COMPRESSED ${KESTREL_CHANGELOG}.gz)
 add_custom_command(OUTPUT ${KESTREL_CHANGELOG}.gz
     COMMAND ${KESTREL_GZIP} -9nfk ${KESTREL_CHANGELOG}
     DEPENDS ${KESTREL_CHANGELOG} VERBATIM)
-add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/kestrel.1.gz
-    COMMAND ${KESTREL_GZIP} -9nc ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kestrel.1
-            > ${CMAKE_CURRENT_BINARY_DIR}/kestrel.1.gz
-    DEPENDS packaging/kestrel.1)
+foreach(page kestrel kestrel-report)
+    add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${page}.1.gz
+        COMMAND ${KESTREL_GZIP} -9nc ${CMAKE_CURRENT_SOURCE_DIR}/packaging/${page}.1
+                > ${CMAKE_CURRENT_BINARY_DIR}/${page}.1.gz
+        DEPENDS packaging/${page}.1)
+    list(APPEND KESTREL_COMPRESSED ${CMAKE_CURRENT_BINARY_DIR}/${page}.1.gz)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 add_custom_target(kestrel_compressed_docs ALL DEPENDS ${KESTREL_COMPRESSED})
 add_dependencies(kestrel kestrel_compressed_docs)
 install(FILES ${KESTREL_CHANGELOG}.gz DESTINATION ${KESTREL_DOC_DIR})
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/kestrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # A parent project that includes us packages itself.
 if(PROJECT_IS_TOP_LEVEL)
