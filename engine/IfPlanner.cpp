@@ -188,11 +188,6 @@ double heldCandidate(const PlanQuery& q, double c) {
     return lo ? double(*lo) : NAN;
 }
 
-std::optional<PlanBand> wantedBand(const PlanQuery& q, double c) {
-    const std::vector<float> rf = stepRF(q);
-    return wantedOver(q, CandidateSolve(q, rf, c));
-}
-
 bool wantedHasNoWidth(const PlanQuery& q) { return q.trackingLO && q.wanted != PlanWanted::LoPlusRf; }
 
 std::vector<CleanRun> cleanRuns(const std::vector<PlanCandidate>& candidates) {
@@ -223,11 +218,6 @@ std::vector<CleanRun> cleanRuns(const std::vector<PlanCandidate>& candidates) {
         return descending ? a.first > b.first : a.first < b.first;
     });
     return runs;
-}
-
-std::optional<PlanNearest> nearestProduct(const PlanQuery& q, double c) {
-    const std::vector<float> rf = stepRF(q);
-    return nearestIn(q, CandidateSolve(q, rf, c), countedProducts(q));
 }
 
 PlanResult scanPlan(const PlanQuery& q) {

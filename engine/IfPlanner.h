@@ -88,21 +88,12 @@ std::vector<double> planCandidates(const PlanQuery& query);
 // LO as a solve reads txtLOFreq, the offset as it reads txtLoOffset.
 double heldCandidate(const PlanQuery& query, double c);
 
-// The wanted band at candidate c without the guard, over the stored values
-// of the steps; nullopt where the LO reaches zero or below at a step, the
-// wanted difference has the wrong sign or reaches zero at one, or the
-// design has no step.
-std::optional<PlanBand> wantedBand(const PlanQuery& query, double c);
-
 // Whether W(c) has no width: a tracking LO with a wanted difference.
 bool wantedHasNoWidth(const PlanQuery& query);
 
 // Runs of consecutive clean candidates: most candidates first, ties by lower
 // From, both decided on the indices (candidates run monotonically from From).
 std::vector<CleanRun> cleanRuns(const std::vector<PlanCandidate>& candidates);
-
-// The nearest counted product outside the wanted band at c.
-std::optional<PlanNearest> nearestProduct(const PlanQuery& query, double c);
 
 PlanResult scanPlan(const PlanQuery& query);
 
