@@ -31,23 +31,18 @@ DesignPlan planFromDesign(const Design& d) {
                                            : PlanWanted::LoMinusRf;
     q.points = std::atoi(d.planPoints.c_str());
 
-    const DesignSolveInput in = solveInputFromDesign(d);
-    if (!in.input) {
-        plan.why = in.why;
+    const SolvableDesign solvable = solvableDesign(d);
+    if (!solvable.input) {
+        plan.why = solvable.why;
         return plan;
     }
-    const DesignLevels levels = levelsFromDesign(d);
-    if (!levels.levels) {
-        plan.why = levels.why;
-        return plan;
-    }
-    q.rfStart = in.input->rfStart;
-    q.rfStop = in.input->rfStop;
-    q.trackingLO = in.input->trackingLO;
-    q.mMax = in.input->mMax;
-    q.nMax = in.input->nMax;
-    q.steps = in.input->numSteps;
-    q.levels = &*levels.levels;
+    q.rfStart = solvable.input->rfStart;
+    q.rfStop = solvable.input->rfStop;
+    q.trackingLO = solvable.input->trackingLO;
+    q.mMax = solvable.input->mMax;
+    q.nMax = solvable.input->nMax;
+    q.steps = solvable.input->numSteps;
+    q.levels = &*solvable.levels;
     plan.result = scanPlan(q);
     return plan;
 }

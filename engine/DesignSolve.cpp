@@ -126,23 +126,26 @@ std::optional<MarkerPair> designMarkers(const Design& d) {
     return std::nullopt;
 }
 
+SolvableDesign solvableDesign(const Design& d) {
+    DesignSolveInput in = solveInputFromDesign(d);
+    if (!in.input) return {std::nullopt, std::nullopt, std::move(in.why)};
+    DesignLevels levels = levelsFromDesign(d);
+    if (!levels.levels) return {std::nullopt, std::nullopt, std::move(levels.why)};
+    return {std::move(in.input), std::move(levels.levels), {}};
+}
+
 DesignReport reportFromDesign(const Design& d) {
     DesignReport report;
-    const DesignSolveInput in = solveInputFromDesign(d);
-    if (!in.input) {
-        report.why = in.why;
-        return report;
-    }
-    const DesignLevels levels = levelsFromDesign(d);
-    if (!levels.levels) {
-        report.why = levels.why;
+    const SolvableDesign solvable = solvableDesign(d);
+    if (!solvable.input) {
+        report.why = solvable.why;
         return report;
     }
     // Far too large for the stack.
     auto matrix = std::make_unique<SpurMatrix>();
     WorkingState state;
-    solveSpurMatrix(*in.input, state, *matrix);
-    report.solve = {in.input->mMax, in.input->nMax, in.input->trackingLO};
+    solveSpurMatrix(*solvable.input, state, *matrix);
+    report.solve = {solvable.input->mMax, solvable.input->nMax, solvable.input->trackingLO};
     report.steps = lastSolvedStep(state) + 1;
     const auto markers = designMarkers(d);
     if (d.wanted == "LO + RF")
@@ -151,7 +154,7 @@ DesignReport reportFromDesign(const Design& d) {
         report.wanted = ProductFamily::Difference;
     else
         report.wanted = defaultWantedProduct(*matrix, state, report.solve, markers);
-    report.rows = spurTableRows(*matrix, state, report.solve, &*levels.levels, markers, report.wanted);
+    report.rows = spurTableRows(*matrix, state, report.solve, &*solvable.levels, markers, report.wanted);
     return report;
 }
 

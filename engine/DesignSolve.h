@@ -47,6 +47,16 @@ struct DesignLevels {
 // it is in use, the built-in estimate otherwise.
 DesignLevels levelsFromDesign(const Design& design);
 
+// What a solve needs, checked in the window's order: the solve's inputs
+// first, then the levels. Either both, or `why` says what the window would
+// refuse.
+struct SolvableDesign {
+    std::optional<SolveInput> input;
+    std::optional<PairLevels> levels;
+    std::string why;
+};
+SolvableDesign solvableDesign(const Design& design);
+
 // Both markers by the strict conversion the window uses.
 std::optional<MarkerPair> designMarkers(const Design& design);
 
