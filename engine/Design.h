@@ -6,10 +6,40 @@
 // gives the same bytes.
 
 #include <string>
+#include <vector>
 
+#include "engine/Filter.h"
 #include "engine/LevelModel.h"
 
 namespace kestrel {
+
+// One filter block (prefix RF: the preselector, LO: the LO filter, IF: the
+// IF filter) as its fields hold it; the measured points themselves are
+// stored, so that a design gives the same levels on another machine.
+struct DesignFilter {
+    std::string shape = "None";           // cboXFilter, an item of lists::kFilterShapes
+    std::string response = "Butterworth"; // cboXResponse
+    std::string low;                      // txtXFilterLow, design unit
+    std::string high;                     // txtXFilterHigh
+    std::string order = "5";              // txtXFilterOrder, 1..15
+    std::string ripple = "0.1";           // txtXFilterRipple, dB, 0.01..3
+    std::string loss = "0";               // txtXFilterLoss, dB, 0 or more
+    std::string floor = "80";             // txtXFilterFloor, dB, 20..150
+    std::vector<FilterPoint> points;      // the measured response, rising
+    std::string dataName;                 // the file the points came from, as shown
+
+    bool operator==(const DesignFilter&) const = default;
+};
+
+// One row of the limit line; an empty from or to is the display band's edge.
+struct LimitRow {
+    std::string from;
+    std::string to;
+    std::string limit = "-60";
+    std::string unit = "dBc"; // or "dBm"
+
+    bool operator==(const LimitRow&) const = default;
+};
 
 struct Design {
     // Records 1 to 14.
@@ -63,6 +93,16 @@ struct Design {
     std::string planGuard = "0";        // txtPlanGuard
     std::string planThreshold = "-60";  // txtPlanThreshold, dBc
     bool planAutoScan = true;           // chkPlanAutoScan
+
+    // The converter's filters and the limit line.
+    DesignFilter rfFilter{.low = "12.5", .high = "16.5"};
+    DesignFilter loFilter{.low = "20", .high = "28"};
+    DesignFilter ifFilter{.low = "37", .high = "40"};
+    std::vector<LimitRow> limits{LimitRow{}}; // gridLimits(0), gridLimits(1), ...
+    bool useLimits = false;                   // chkUseLimits
+
+    // Receiver responses.
+    std::string respRequired = "60"; // txtRespRequired, dB
 
     bool operator==(const Design&) const = default;
 };

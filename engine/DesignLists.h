@@ -29,6 +29,13 @@ inline constexpr std::array<std::string_view, 18> kMaxOrders = {
 inline constexpr std::array<std::string_view, 3> kPlanWanted = {"LO - RF", "RF - LO", "LO + RF"};
 inline constexpr std::array<std::string_view, 3> kPlanPoints = {"101", "1001", "10001"};
 
+// The converter's filters: the shape of each block and its response; the
+// limit line's units.
+inline constexpr std::array<std::string_view, 6> kFilterShapes = {
+    "None", "Band-pass", "Low-pass", "High-pass", "Measured (CSV)", "Measured (Touchstone)"};
+inline constexpr std::array<std::string_view, 2> kFilterResponses = {"Butterworth", "Chebyshev"};
+inline constexpr std::array<std::string_view, 2> kLimitUnits = {"dBc", "dBm"};
+
 constexpr bool contains(std::span<const std::string_view> items, std::string_view text) {
     for (std::string_view item : items)
         if (item == text) return true;
