@@ -96,6 +96,12 @@ struct Refused {
     const char* reason; // part of the reason
 };
 
+void expectRefused(const Refused& c) {
+    const FilterDataRead r = read(c.name, c.text);
+    EXPECT_FALSE(r.points) << c.what;
+    EXPECT_NE(r.why.find(c.reason), std::string::npos) << c.what << ": " << r.why;
+}
+
 TEST(FilterDataTouchstone, RefusesWithTheLine) {
     const std::string v2 = "[Version] 2.0\n# GHz S DB\n";
     const std::string twoPort = v2 + "[Number of Ports] 2\n[Network Data]\n";
@@ -129,11 +135,7 @@ TEST(FilterDataTouchstone, RefusesWithTheLine) {
          "f.s2p holds more than 2,001 points"},
         {"another file type", "f.s1p", "1 0 0\n", "f.s1p is neither CSV"},
     };
-    for (const auto& c : cases) {
-        const FilterDataRead r = read(c.name, c.text);
-        EXPECT_FALSE(r.points) << c.what;
-        EXPECT_NE(r.why.find(c.reason), std::string::npos) << c.what << ": " << r.why;
-    }
+    for (const auto& c : cases) expectRefused(c);
     EXPECT_TRUE(read("f.s2p", manyPoints(2001, "# Hz S DB\n", " 0 0 -1 0 0 0 0 0\n")).points);
     EXPECT_NE(read("f.s2p", "1 0 0 1 0 0 0 0 0\n", "Hz").why.find("not GHz, MHz or KHz"), std::string::npos);
 }
@@ -170,11 +172,7 @@ TEST(FilterDataCsv, Refusals) {
         {"empty", "f.csv", "", "f.csv holds no data points"},
         {"too many", "f.csv", manyPoints(2002, "", ",3\n"), "holds more than 2,001 points"},
     };
-    for (const auto& c : cases) {
-        const FilterDataRead r = read(c.name, c.text);
-        EXPECT_FALSE(r.points) << c.what;
-        EXPECT_NE(r.why.find(c.reason), std::string::npos) << c.what << ": " << r.why;
-    }
+    for (const auto& c : cases) expectRefused(c);
 }
 
 } // namespace
