@@ -13,16 +13,8 @@ namespace {
 
 Filter analytic(FilterShape shape, FilterResponse response, double low, double high, int order, double ripple,
                 double loss, double floor) {
-    Filter f;
-    f.shape = shape;
-    f.response = response;
-    f.low = low;
-    f.high = high;
-    f.order = order;
-    f.ripple = ripple;
-    f.loss = loss;
-    f.floor = floor;
-    return f;
+    return {.shape = shape, .response = response, .low = low, .high = high, .order = order, .ripple = ripple,
+            .loss = loss, .floor = floor, .points = {}};
 }
 
 constexpr auto BW = FilterResponse::Butterworth;
@@ -112,9 +104,8 @@ TEST(FilterResponse, MeasuredInterpolatesAndHoldsTheSmallestLossOutside) {
         double db;
         bool outside;
     } cases[] = {
-        {1, 2, false},   {1.5, 4, false}, {2, 6, false},  {3, 4.5, false},
-        {5, 10, false},  {4.5, 6.5, false}, {0.99, 2, true}, {5.01, 2, true},
-        {-1, 2, true},   {std::nan(""), 2, true},
+        {1, 2, false}, {1.5, 4, false}, {2, 6, false}, {3, 4.5, false}, {5, 10, false},
+        {4.5, 6.5, false}, {0.99, 2, true}, {5.01, 2, true}, {-1, 2, true}, {std::nan(""), 2, true},
     };
     for (const auto& c : cases) {
         const Attenuation a = f.attenuation(c.f);

@@ -50,7 +50,6 @@ TEST(FilterDataTouchstone, ReadsS21InEachFormatAndUnit) {
         {"options in any order, any case", "f.s2p", "#  r 75 db mhz\n2400 0 0 -3 0 0 0 0 0\n", "GHz",
          {{2.4, 3}}},
         {"Hz into KHz", "f.s2p", "# HZ\n1500 0 0 1 0 0 0 0 0\n", "KHz", {{1.5, 0}}},
-        {"kHz into MHz", "f.s2p", "# kHz\n2500 0 0 1 0 0 0 0 0\n", "MHz", {{2.5, 0}}},
         {"GHz into MHz", "f.s2p", "# GHz\n0.9 0 0 1 0 0 0 0 0\n", "MHz", {{900, 0}}},
         {"a record wrapped over lines, comments anywhere", "f.S2P",
          "! measured\n# MHz S DB\n100 -1 0 ! S11\n -10 0\n -40 0 -1 0\n200 -1 0 -20 0 -40 0 -1 0\n", "MHz",
@@ -120,7 +119,6 @@ TEST(FilterDataTouchstone, RefusesWithTheLine) {
         {"version 1, equal frequency", "f.s2p", "# GHz S DB\n1 0 0 -1 0 0 0 0 0\n\n1 0 0 -1 0 0 0 0 0\n",
          "Line 4 of f.s2p cannot be read: the frequency 1 does not rise above 1"},
         {"Y-parameters", "f.s2p", "# MHz Y RI R 50\n", "Line 1 of f.s2p cannot be read: the file holds Y-parameters"},
-        {"unknown option", "f.s2p", "# GHz S XY\n", "\"XY\" is not an option"},
         {"S21 of zero", "f.s2p", "# GHz S RI\n1 0 0 0 0 0 0 0 0\n", "Line 2 of f.s2p cannot be read: S21 is zero"},
         {"not a number", "f.s2p", "1 0 0 0.5 x 0 0 0 0\n", "Line 1 of f.s2p cannot be read: \"x\" is not a number"},
         {"keyword without version", "f.s2p", "[Number of Ports] 2\n", "need [Version] 2.0"},
@@ -159,7 +157,6 @@ TEST(FilterDataCsv, Refusals) {
     const Refused cases[] = {
         {"not rising, the line named", "f.csv", "Freq,Loss\n1,1\n3,2\n2,3\n",
          "Line 4 of f.csv cannot be read: the frequency 2 does not rise above 3"},
-        {"equal frequency", "f.csv", "1,1\n1,2\n", "Line 2 of f.csv cannot be read: the frequency 1 does not rise"},
         {"unquoted decimal comma in a comma file", "f.csv", "1,5,2\n",
          "Line 1 of f.csv cannot be read: it has more than two values, the frequency and the loss (a decimal comma"},
         {"one value", "f.csv", "1,2\n3\n", "Line 2 of f.csv cannot be read: it needs two values"},
@@ -169,7 +166,6 @@ TEST(FilterDataCsv, Refusals) {
         {"negative frequency", "f.csv", "-1,2\n", "the frequency is negative"},
         {"beyond a double", "f.csv", "1,1e999\n", "the loss is not a number"},
         {"header only", "f.csv", "Frequency,Loss\n", "f.csv holds no data points"},
-        {"empty", "f.csv", "", "f.csv holds no data points"},
         {"too many", "f.csv", manyPoints(2002, "", ",3\n"), "holds more than 2,001 points"},
     };
     for (const auto& c : cases) expectRefused(c);
