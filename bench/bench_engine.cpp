@@ -8,6 +8,9 @@
 #include "engine/SpurFreeBands.h"
 #include "engine/SpurTable.h"
 #include "engine/SpurSolver.h"
+#include "engine/DesignSolve.h"
+#include "engine/ReportSteps.h"
+#include "files/ReportJson.h"
 #include "files/SpurTableCsv.h"
 #include "tests/support/Designs.h"
 
@@ -91,3 +94,25 @@ void BM_IfPlannerScan(benchmark::State& st) {
     for (auto _ : st) benchmark::DoNotOptimize(scanPlan(q));
 }
 BENCHMARK(BM_IfPlannerScan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What `kestrel-report analyze --format json` does between reading and
+// writing: every step solved, the export's rows and (json=1) the JSON text,
+// for a 100-step design at orders 10 x 8.
+void BM_ReportBuild(benchmark::State& state) {
+    Design design;
+    design.steps = "100";
+    design.loHarmonics = "10";
+    design.rfHarmonics = "8";
+    std::string why;
+    const CountRule rule = *countRuleFromDesign(design, why);
+    for (auto _ : state) {
+        const DesignReport report = reportFromDesign(design);
+        if (state.range(0) == 0) {
+            benchmark::DoNotOptimize(report.rows.data());
+            continue;
+        }
+        std::string text = json::designReport(design, report, rule, "");
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_ReportBuild)->Arg(0)->Arg(1)->ArgName("json")->Unit(benchmark::kMillisecond);

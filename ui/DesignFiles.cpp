@@ -4,14 +4,12 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <array>
-#include <cmath>
 
-#include "engine/NumberText.h"
+#include "files/DesignCodec.h"
 #include "files/DesignExtension.h"
 #include "files/DesignFileIO.h"
 #include "files/DesignRecord.h"
-#include "ui/DesignSettings.h"
+#include "ui/DesignForm.h"
 #include "ui/FieldCaptions.h"
 #include "ui/MessageBoxes.h"
 
@@ -19,12 +17,6 @@ namespace kestrel::ui {
 namespace {
 
 namespace df = kestrel::designfile;
-
-// The fields of records 2 to 11, in record order.
-constexpr std::array<const char*, df::kValueCount> kValueFields = {
-    "txtLoOffset", "txtLOFreq",  "txtLOPower", "txtRFStart", "txtRFStop",
-    "txtRFPower",  "txtIFStart", "txtMarker1", "txtMarker2", "txtIFStop",
-};
 
 const QString kSaveTitle = QStringLiteral("Save Mixer File");
 const QString kLoadTitle = QStringLiteral("Load Mixer File");
@@ -60,16 +52,10 @@ bool isLatin1(const QString& text) {
 
 } // namespace
 
-DesignFiles::DesignFiles(QWidget* window, UnitGetter unit, UnitSetter setUnit,
-                         const DesignSettings& settings)
-    : window_(window), unit_(std::move(unit)), setUnit_(std::move(setUnit)), settings_(settings),
-      chkOffset_(window->findChild<QCheckBox*>(QStringLiteral("chkOffset"))),
+DesignFiles::DesignFiles(QWidget* window, DesignForm& form)
+    : window_(window), form_(form),
       chkProject_(window->findChild<QCheckBox*>(QStringLiteral("chkProject"))),
       txtProject_(window->findChild<QLineEdit*>(QStringLiteral("txtProject"))) {}
-
-QLineEdit* DesignFiles::field(const char* name) const {
-    return window_->findChild<QLineEdit*>(QLatin1String(name));
-}
 
 void DesignFiles::setCurrentFile(const QString& fileName) {
     window_->setWindowTitle(fileCaption(fileName));
@@ -90,54 +76,6 @@ void DesignFiles::mnuSave_Click() {
     if (ok) save(name);
 }
 
-// Records 1 to 14 from the fields and the extension from the settings; a
-// refusal has been told and gives nothing.
-std::optional<std::vector<std::uint8_t>> DesignFiles::fileImage() {
-    df::DesignRecord record;
-    record.offsetState = chkOffset_->isChecked() ? 1.0f : 0.0f;
-    for (int i = 0; i < df::kValueCount; ++i) {
-        const QString text = field(kValueFields[i])->text();
-        record.values[i] = toSingle(leadingNumber(text.toStdString()));
-        if (!std::isfinite(record.values[i])) {
-            refuse(window_, kSaveTitle,
-                   QStringLiteral("The design was not saved: the value \"%1\" of %2 is too large "
-                                  "for a design file.")
-                       .arg(text, fieldCaption(QLatin1String(kValueFields[i]))));
-            return std::nullopt;
-        }
-    }
-    const QString project = txtProject_->text();
-    if (project.size() > qsizetype(df::kMaxTextLength) || !isLatin1(project)) {
-        refuse(window_, kSaveTitle,
-               QStringLiteral("The design was not saved: the text of %1 must be at most %2 "
-                              "characters long and use only Western European (Latin-1) characters.")
-                   .arg(fieldCaption(QStringLiteral("txtProject")))
-                   .arg(df::kMaxTextLength));
-        return std::nullopt;
-    }
-    record.project = project.toLatin1().toStdString();
-    record.projectState = chkProject_->isChecked() ? 1.0f : 0.0f;
-    record.unit = unit_().toStdString();
-
-    QString problem;
-    const auto settings = settings_.values(problem);
-    if (!settings) {
-        refuse(window_, kSaveTitle,
-               QStringLiteral("The design was not saved: the value of %1 is too large for a "
-                              "design file.")
-                   .arg(problem));
-        return std::nullopt;
-    }
-    auto records = df::writeRecords(record);
-    auto image = records ? df::withExtension(std::move(*records), *settings) : std::nullopt;
-    if (!image)
-        refuse(window_, kSaveTitle,
-               QStringLiteral("The design was not saved: %1.")
-                   .arg(QLatin1String(records ? "its settings do not fit a design file"
-                                              : df::describe(*df::validate(record)))));
-    return image;
-}
-
 bool DesignFiles::save(const QString& typedName) {
     if (!isPlainName(typedName)) {
         refuse(window_, kSaveTitle,
@@ -147,8 +85,21 @@ bool DesignFiles::save(const QString& typedName) {
                    .arg(typedName));
         return false;
     }
-    const auto image = fileImage();
-    if (!image) return false;
+    // Only the text can hold what a design file cannot; the codec judges the rest.
+    const QString project = txtProject_->text();
+    if (project.size() > qsizetype(df::kMaxTextLength) || !isLatin1(project)) {
+        refuse(window_, kSaveTitle,
+               QStringLiteral("The design was not saved: the text of %1 must be at most %2 "
+                              "characters long and use only Western European (Latin-1) characters.")
+                   .arg(fieldCaption(QStringLiteral("txtProject")))
+                   .arg(df::kMaxTextLength));
+        return false;
+    }
+    const df::DesignEncode image = df::encodeDesign(form_.read());
+    if (!image.bytes) {
+        refuse(window_, kSaveTitle, QStringLiteral("The design was not saved: %1.").arg(QString::fromStdString(image.why)));
+        return false;
+    }
 
     const QString fileName = typedName + QLatin1String(df::kExtension.data());
     const std::string path = QFile::encodeName(fileName).toStdString();
@@ -164,7 +115,7 @@ bool DesignFiles::save(const QString& typedName) {
                     QMessageBox::No) != QMessageBox::Yes)
         return false;
 
-    const std::string error = df::replaceFile(path, *image);
+    const std::string error = df::replaceFile(path, *image.bytes);
     if (!error.empty()) {
         refuse(window_, kSaveTitle,
                QStringLiteral("The design could not be saved to %1: %2.")
@@ -184,32 +135,17 @@ bool DesignFiles::load(const QString& fileName, const QByteArray& path) {
                    .arg(fileName, QString::fromLocal8Bit(file.error.c_str())));
         return false;
     }
-    const df::ReadResult read = df::readRecords(file.bytes);
-    const df::ExtensionRead extension = df::readExtension(file.bytes);
-    std::optional<QString> broken;
-    if (!read.record)
-        broken = QLatin1String(df::describe(read.error));
-    else if (!extension.values)
-        broken = QLatin1String(df::describe(extension.error));
-    else
-        broken = settings_.refusal(*extension.values);
-    if (broken) {
+    // What the file does not store keeps what the window shows.
+    const df::DesignDecode decoded = df::decodeDesign(file.bytes, form_.read());
+    if (!decoded.design) {
         refuse(window_, kLoadTitle,
                QStringLiteral("%1 is not a valid design file: %2. Nothing was loaded.")
-                   .arg(fileName, *broken));
+                   .arg(fileName, QString::fromStdString(decoded.why)));
         return false;
     }
-
     // As if the user made each change: the boxes' and fields' reactions run.
-    const df::DesignRecord& r = *read.record;
-    chkOffset_->setChecked(*df::checkState(r.offsetState));
-    for (int i = 0; i < df::kValueCount; ++i)
-        field(kValueFields[i])->setText(QString::fromStdString(shortText(r.values[i])));
-    txtProject_->setText(QString::fromLatin1(r.project.data(), qsizetype(r.project.size())));
-    chkProject_->setChecked(*df::checkState(r.projectState));
-    settings_.apply(*extension.values);
+    form_.show(*decoded.design);
     setCurrentFile(fileName);
-    setUnit_(QString::fromLatin1(r.unit.data(), qsizetype(r.unit.size())));
     return true;
 }
 

@@ -4,10 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <cstdint>
-#include <functional>
-#include <optional>
-#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -15,23 +11,20 @@ class QWidget;
 
 namespace kestrel::ui {
 
-class DesignSettings;
+class DesignForm;
 
 class DesignFiles {
 public:
-    using UnitGetter = std::function<QString()>;
-    using UnitSetter = std::function<void(const QString&)>; // also sets the unit labels
-
-    // `settings`: what the file's extension carries beyond the 14 records.
-    DesignFiles(QWidget* window, UnitGetter unit, UnitSetter setUnit, const DesignSettings& settings);
+    // `form`: the design the window shows, saved and shown again.
+    DesignFiles(QWidget* window, DesignForm& form);
 
     // Asks for a name; a cancelled box saves nothing.
     void mnuSave_Click();
-    // Writes the fields and the settings to "<typedName>.kst" in the working
+    // Writes the design the window shows to "<typedName>.kst" in the working
     // directory. Replacing another design than the current one asks first.
     // Any refusal or failure is told in a box and leaves the old file as it was.
     bool save(const QString& typedName);
-    // Reads the whole file first; only a valid design reaches the fields.
+    // Reads and judges the whole file first; only a valid design is shown.
     // `path`: the name's bytes on disk when they are not `fileName`
     // encoded (a name that is not valid UTF-8, shown in a readable form).
     bool load(const QString& fileName, const QByteArray& path = {});
@@ -41,15 +34,10 @@ public:
     void chkProject_Click();
 
 private:
-    QLineEdit* field(const char* name) const;
     void setCurrentFile(const QString& fileName);
-    std::optional<std::vector<std::uint8_t>> fileImage();
 
     QWidget* window_;
-    UnitGetter unit_;
-    UnitSetter setUnit_;
-    const DesignSettings& settings_;
-    QCheckBox* chkOffset_;
+    DesignForm& form_;
     QCheckBox* chkProject_;
     QLineEdit* txtProject_;
     QString currentFile_;

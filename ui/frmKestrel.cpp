@@ -21,7 +21,7 @@
 #include "ui/Banner.h"
 #include "ui/ButtonKeys.h"
 #include "ui/DesignFiles.h"
-#include "ui/DesignSettings.h"
+#include "ui/DesignForm.h"
 #include "ui/FieldCaptions.h"
 #include "ui/FileLists.h"
 #include "ui/FormPrinter.h"

@@ -31,7 +31,7 @@ class PointerReadout;
 
 namespace kestrel::ui {
 class DesignFiles;
-class DesignSettings;
+class DesignForm;
 class FileLists;
 class FocusEvents;
 class SolveInputReader;
@@ -95,6 +95,8 @@ public:
     kestrel::display::SpectrumDisplay& spectrumDisplay() const { return *display_; }
     kestrel::ui::SpurTools& spurTools() const { return *spurTools_; }
     kestrel::ui::DesignFiles& designFiles() const { return *designFiles_; }
+    // The design the window shows, read from and shown in its controls.
+    kestrel::ui::DesignForm& designForm() const { return *form_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,9 +113,7 @@ private:
     bool loadDesign(const QString& name, const QByteArray& path);
     void buildReplays();
     void wireSpurTools();
-    void registerSettings();
-    void registerSpurTableSettings();
-    void registerPlannerSettings();
+    void registerFormParts();
 
     template <class T> T* control(const char* name) const;
 
@@ -134,7 +134,7 @@ private:
     std::unique_ptr<kestrel::ui::HelpViewer> helpViewer_;
     std::unique_ptr<kestrel::ui::FormPrinter> printer_;
     std::unique_ptr<frmAboutKestrel> about_;
-    std::unique_ptr<kestrel::ui::DesignSettings> settings_;
+    std::unique_ptr<kestrel::ui::DesignForm> form_;
     std::unique_ptr<kestrel::ui::DesignFiles> designFiles_;
     kestrel::ui::FileLists* fileLists_ = nullptr;
     QListWidget* FileMixer_ = nullptr;

@@ -15,7 +15,8 @@
 #include "display/StepDriver.h"
 #include "display/SweepDriver.h"
 #include "ui/DesignFiles.h"
-#include "ui/DesignSettings.h"
+#include "ui/DesignForm.h"
+#include "ui/DesignFormParts.h"
 #include "ui/FileLists.h"
 #include "ui/FocusEvents.h"
 #include "ui/FormPrinter.h"
@@ -32,8 +33,6 @@
 #include "ui/planning/frmSpurChart.h"
 #include "ui/planning/frmSpurFree.h"
 #include "ui/planning/frmSpurTable.h"
-#include "files/DesignRecord.h"
-#include "files/MixerTableCsv.h"
 
 using namespace kestrel;
 
@@ -64,10 +63,8 @@ void frmKestrel::wireHelpPrintAbout() {
 }
 
 void frmKestrel::wireDesignFiles() {
-    settings_ = std::make_unique<ui::DesignSettings>();
-    designFiles_ = std::make_unique<ui::DesignFiles>(
-        this, [this] { return freqUnit_; }, [this](const QString& unit) { selectUnit(unit); },
-        *settings_);
+    form_ = std::make_unique<ui::DesignForm>();
+    designFiles_ = std::make_unique<ui::DesignFiles>(this, *form_);
     FileMixer_ = control<QListWidget>("FileMixer");
     FileErase_ = control<QListWidget>("FileErase");
     fileLists_ = new ui::FileLists(this, FileMixer_, FileErase_,
@@ -151,102 +148,17 @@ void frmKestrel::wireSpurTools() {
         spurTools_->levelsEvaluated(t);
         spurTable_->updateNote();
     });
-    registerSettings();
-    registerSpurTableSettings();
-    registerPlannerSettings();
+    registerFormParts();
 }
 
-// What a design file carries beyond its 14 records, by control name.
-void frmKestrel::registerSettings() {
-    const auto list = [this](const char* name) { return [w = control<QComboBox>(name)] { return w; }; };
-    const auto check = [this](const char* name) { return [w = control<QCheckBox>(name)] { return w; }; };
-    ui::DesignSettings& s = *settings_;
-    s.addList(QStringLiteral("cboLOHar"), list("cboLOHar"));
-    s.addList(QStringLiteral("cboRFHar"), list("cboRFHar"));
-    // Typed, the step count counts on leaving the list; loaded, at once.
-    s.addList(QStringLiteral("cboSteps"), list("cboSteps"), [this] { setReplayEnabled(false); });
-    s.addList(QStringLiteral("cboSweepSpeed"), list("cboSweepSpeed"));
-    s.addCheck(QStringLiteral("chkSUMONLY"), check("chkSUMONLY"));
-    s.addCheck(QStringLiteral("chkSingle"), check("chkSingle"));
-    frmMixer* mixer = mixer_.get();
-    // As the level check reads them: the loss and the LO isolation as singles.
-    using Rule = ui::DesignSettings::NumberRule;
-    s.addNumber(QStringLiteral("txtConversionLoss"), [mixer] { return mixer->txtConversionLoss(); }, {},
-                Rule::Single);
-    s.addNumber(QStringLiteral("txtRFIsolation"), [mixer] { return mixer->txtRFIsolation(); });
-    s.addNumber(QStringLiteral("txtLOIsolation"), [mixer] { return mixer->txtLOIsolation(); }, {},
-                Rule::Single);
-
-    // The band finder's, whether or not it was ever opened.
-    ui::SpurTools* tools = spurTools_.get();
-    const auto finder = [tools](const char* name) {
-        return [tools, name] { return tools->finderWindow().findChild<QWidget*>(QLatin1String(name)); };
-    };
-    const auto finderList = [finder](const char* name) {
-        return [w = finder(name)] { return qobject_cast<QComboBox*>(w()); };
-    };
-    // The item text: "Automatic (from the markers)" stays automatic, either
-    // product is the design's explicit choice.
-    s.addList(QStringLiteral("cboWanted"), finderList("cboWanted"));
-    s.addNumber(QStringLiteral("txtThreshold"),
-                [w = finder("txtThreshold")] { return qobject_cast<QLineEdit*>(w()); },
-                [tools] { tools->finderWindow().txtThreshold_LostFocus(); });
-    s.addList(QStringLiteral("cboMaxOrder"), finderList("cboMaxOrder"));
-    s.addCheck(QStringLiteral("chkShade"),
-               [w = finder("chkShade")] { return qobject_cast<QCheckBox*>(w()); });
-
-    // The chart's shading; a chart never opened is unshaded and stays unmade.
-    s.add({QStringLiteral("chkShadeBands"),
-           [tools] { return std::optional<QString>(tools->chart() && tools->chart()->shadeBands() ? "1" : "0"); },
-           [](const QString& v) { return v == QLatin1String("0") || v == QLatin1String("1"); },
-           [tools](const QString& v) {
-               if (tools->chart() || v == QLatin1String("1"))
-                   tools->chartWindow().setShadeBands(v == QLatin1String("1"));
-           }});
-}
-
-// The mixer's spur table: one record per RF order (a row too long for one
-// record continues in a second, "gridIMT(n,6)" from LO order 6 on), its
-// two reference drives and the switch, which comes last so that it acts on
-// the loaded table.
-void frmKestrel::registerSpurTableSettings() {
-    frmSpurTable* window = spurTable_.get();
-    ui::DesignSettings& s = *settings_;
-    for (int n = 0; n <= PairLevels::kMaxN; ++n) {
-        const QString name = QStringLiteral("gridIMT(%1)").arg(n);
-        const QString tailName = QStringLiteral("gridIMT(%1,%2)").arg(n).arg(csv::kFirstTailOrder);
-        const auto stored = [window, n](const QString& name) {
-            return csv::storedRow(window->table(), n, designfile::kMaxTextLength - 1 - name.size());
-        };
-        const auto apply = [window, n](const QString& text, bool tail) {
-            MixerSpurTable copy = window->table();
-            if (tail ? csv::setTableTail(copy, n, text.toStdString()) : csv::setTableRow(copy, n, text.toStdString()))
-                if (!(copy == window->table())) window->setTable(copy);
-        };
-        s.add({name, [stored, name] { return std::optional<QString>(QString::fromStdString(stored(name).row)); },
-               [window, n](const QString& row) {
-                   MixerSpurTable copy = window->table();
-                   return csv::setTableRow(copy, n, row.toStdString());
-               },
-               [apply](const QString& row) { apply(row, false); }});
-        ui::DesignSettings::Setting tail{
-            tailName, [stored, name] { return std::optional<QString>(QString::fromStdString(stored(name).tail)); },
-            [window, n](const QString& text) {
-                MixerSpurTable copy = window->table();
-                return csv::setTableTail(copy, n, text.toStdString());
-            },
-            [apply](const QString& text) { apply(text, true); }};
-        tail.omitEmpty = true;
-        s.add(std::move(tail));
-    }
-    const auto field = [window](const char* name) {
-        return [w = window->findChild<QLineEdit*>(QLatin1String(name))] { return w; };
-    };
-    using Rule = ui::DesignSettings::NumberRule;
-    s.addNumber(QStringLiteral("txtIMTRFRef"), field("txtIMTRFRef"), [window] { window->txtIMTRFRef_LostFocus(); },
-                Rule::Single);
-    s.addNumber(QStringLiteral("txtIMTLORef"), field("txtIMTLORef"), [window] { window->txtIMTLORef_LostFocus(); },
-                Rule::Single);
-    s.addCheck(QStringLiteral("chkUseIMT"),
-               [w = window->findChild<QCheckBox*>(QStringLiteral("chkUseIMT"))] { return w; });
+// Each window's part of the design, in the order a load sets them; the unit
+// last, as its labels follow it.
+void frmKestrel::registerFormParts() {
+    form_->add(ui::mainWindowPart(controls_, [this] { setReplayEnabled(false); }));
+    form_->add(ui::mixerPart(*mixer_));
+    form_->add(ui::spurToolsPart(*spurTools_));
+    form_->add(ui::spurTablePart(*spurTable_));
+    form_->add(ui::plannerPart([this]() -> frmIfPlanner& { return ifPlanner(); }));
+    form_->add({[this](Design& d) { d.unit = freqUnit_.toStdString(); },
+                [this](const Design& d) { selectUnit(QString::fromLatin1(d.unit.data(), qsizetype(d.unit.size()))); }});
 }

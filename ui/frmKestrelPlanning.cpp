@@ -5,7 +5,6 @@
 #include <QLineEdit>
 
 #include "engine/NumberText.h"
-#include "ui/DesignSettings.h"
 #include "ui/SolveInputReader.h"
 #include "ui/SpurLevelFields.h"
 #include "ui/SpurTools.h"
@@ -43,23 +42,4 @@ frmIfPlanner& frmKestrel::ifPlanner() {
     planner_ = std::make_unique<frmIfPlanner>(std::move(link), threshold);
     connect(chkOffset_, &QCheckBox::toggled, planner_.get(), &frmIfPlanner::updateGuardNote);
     return *planner_;
-}
-
-void frmKestrel::registerPlannerSettings() {
-    ui::DesignSettings& s = *settings_;
-    const auto in = [this](const char* name) {
-        return [this, name] { return ifPlanner().findChild<QWidget*>(QLatin1String(name)); };
-    };
-    for (const char* name : {"cboPlanWanted", "cboPlanPoints"})
-        s.addList(QLatin1String(name), [w = in(name)] { return qobject_cast<QComboBox*>(w()); });
-    // A guard below zero is refused by the scan; a threshold is a level in
-    // dBc, which fits a single like every other level.
-    using Rule = ui::DesignSettings::NumberRule;
-    const std::pair<const char*, Rule> numbers[] = {{"txtPlanFrom", Rule::Double},
-                                                    {"txtPlanTo", Rule::Double},
-                                                    {"txtPlanGuard", Rule::NotNegative},
-                                                    {"txtPlanThreshold", Rule::Single}};
-    for (const auto& [name, rule] : numbers)
-        s.addNumber(QLatin1String(name), [w = in(name)] { return qobject_cast<QLineEdit*>(w()); }, {}, rule);
-    s.addCheck(QStringLiteral("chkPlanAutoScan"), [w = in("chkPlanAutoScan")] { return qobject_cast<QCheckBox*>(w()); });
 }
