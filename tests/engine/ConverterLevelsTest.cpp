@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "engine/DesignSolve.h"
+#include "engine/FastAttenuation.h"
 #include "engine/LimitLine.h"
 #include "engine/NeededOrder.h"
 #include "engine/ReportSteps.h"
@@ -108,6 +109,38 @@ TEST(ConverterLevels, FiltersLowerTheDrivesAndActAtEachFrequency) {
     const SpurTableRow* wanted = find(report, 0, 1, 1, F::Sum);
     EXPECT_EQ(*wanted->level, 0);
     EXPECT_NEAR(*wanted->levelDbm, -17.169647534033492, 1e-9);
+}
+
+// The shortcut far from the passband gives what the filter gives, bit for bit.
+TEST(ConverterLevels, FastAttenuationIsTheFiltersOwn) {
+    std::vector<Filter> filters;
+    for (FilterShape shape : {FilterShape::BandPass, FilterShape::LowPass, FilterShape::HighPass})
+        for (FilterResponse response : {FilterResponse::Butterworth, FilterResponse::Chebyshev})
+            for (int order : {1, 2, 7, 15})
+                for (double ripple : {0.01, 3.0}) {
+                    Filter f;
+                    f.shape = shape;
+                    f.response = response;
+                    f.order = order;
+                    f.ripple = ripple;
+                    f.low = 36;
+                    f.high = 41;
+                    f.loss = 1.5;
+                    f.floor = order == 7 ? 150 : 20;
+                    filters.push_back(f);
+                }
+    Filter measured;
+    measured.shape = FilterShape::Measured;
+    measured.points = {{30, 40}, {36, 1.5}, {41, 0.5}, {45, 30}};
+    filters.push_back(measured);
+    for (const Filter& f : filters) {
+        const FastAttenuation fast(f);
+        for (double x = -1; x < 2000; x = x < 0.001 ? x + 0.25 : x * 1.0137) {
+            const Attenuation a = f.attenuation(x), b = fast(x);
+            ASSERT_TRUE(a.db == b.db && a.outsideData == b.outsideData)
+                << int(f.shape) << " N=" << f.order << " at " << x << ": " << a.db << " vs " << b.db;
+        }
+    }
 }
 
 TEST(ConverterLevels, MeasuredDataOutsideItsRangeIsMarked) {
