@@ -2,6 +2,8 @@
 // design the lists allow: 100 steps, LO x10, RF x8 (about 18 000 rows).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include "engine/DesignSolve.h"
 
 using namespace kestrel;
@@ -18,6 +20,11 @@ Design filtered() {
     d.limits = {{"", "34", "-60", "dBc"}, {"34", "36", "-70", "dBc"}, {"36", "41", "-80", "dBc"},
                 {"41", "45", "-90", "dBm"}, {"45", "", "-60", "dBc"}};
     d.useLimits = true;
+    // Every pair with a level, so that the order search meets no product
+    // without one (which would end it at once).
+    d.useIMT = true;
+    for (int m = 0; m <= PairLevels::kMaxM; ++m)
+        for (int n = 0; n <= PairLevels::kMaxN; ++n) d.imt.setCell(m, n, -50.0 - 4 * (m + n));
     return d;
 }
 
@@ -40,8 +47,9 @@ struct Prepared {
     SolvableDesign solvable;
 };
 
-Prepared prepare(bool measured) {
-    Prepared p{filtered(), {}, {}};
+// In place: the model the report reads lives in the design.
+void prepare(Prepared& p, bool measured) {
+    p.design = filtered();
     if (measured) {
         measure(p.design.rfFilter, 8, 22);
         measure(p.design.loFilter, 10, 60);
@@ -49,13 +57,13 @@ Prepared prepare(bool measured) {
     }
     p.report = reportFromDesign(p.design);
     p.solvable = solvableDesign(p.design);
-    return p;
 }
 
 // Every level after the three filters, the margins to a five-row limit
 // line and the verdict; arg 1: 1601-point measured filters.
 void BM_ConverterLevels(benchmark::State& st) {
-    Prepared p = prepare(st.range(0) == 1);
+    Prepared p;
+    prepare(p, st.range(0) == 1);
     DesignReport& r = p.report;
     const float start = p.design.ifStart, stop = p.design.ifStop;
     for (auto _ : st) {
@@ -68,11 +76,14 @@ void BM_ConverterLevels(benchmark::State& st) {
 }
 BENCHMARK(BM_ConverterLevels)->Arg(0)->Arg(1)->ArgName("measured")->Unit(benchmark::kMillisecond);
 
-// The smallest IF order that passes (arg 0: found; arg 1: a line no order
-// meets, so all 15 orders are tried).
+// The smallest IF order that passes. Arg 0: the five-row line, which no
+// order meets (1 LO - 4 RF sits just past the passband's edge), so all 15
+// orders are tried; arg 1: a line every product meets, one whole pass over
+// the held products. The worst case is at most 15 such passes.
 void BM_NeededIfOrder(benchmark::State& st) {
-    Prepared p = prepare(false);
-    if (st.range(0) == 1) p.design.limits[2].limit = "-200";
+    Prepared p;
+    prepare(p, false);
+    if (st.range(0) == 1) p.design.limits = {{"", "", "0", "dBc"}};
     p.report = reportFromDesign(p.design);
     const DesignReport& r = p.report;
     const auto markers = designMarkers(p.design);
@@ -82,8 +93,10 @@ void BM_NeededIfOrder(benchmark::State& st) {
                                p.design.ifStop);
         benchmark::DoNotOptimize(needed.order);
     }
-    st.counters["order"] = needed.order.value_or(0);
+    st.counters["held"] = double(std::count_if(r.rows.begin(), r.rows.end(), [](const SpurTableRow& row) {
+        return row.limit.has_value();
+    }));
 }
-BENCHMARK(BM_NeededIfOrder)->Arg(0)->Arg(1)->ArgName("none")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NeededIfOrder)->Arg(0)->Arg(1)->ArgName("loose")->Unit(benchmark::kMillisecond);
 
 } // namespace

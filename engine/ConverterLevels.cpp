@@ -1,5 +1,6 @@
 #include "engine/ConverterLevels.h"
 
+#include <array>
 #include <cmath>
 
 #include "engine/DesignLists.h"
@@ -116,6 +117,7 @@ std::vector<ConverterStep> applyConverterFilters(std::vector<SpurTableRow>& rows
     const bool ifFiltered = filters.ifFilter.shape != FilterShape::None;
     std::vector<ConverterStep> steps;
     PairLevels stepLevels;
+    std::array<std::optional<double>, (PairLevels::kMaxM + 1) * (PairLevels::kMaxN + 1)> pairLevels{};
     const FastAttenuation ifAt(filters.ifFilter);
     for (std::size_t begin = 0; begin < rows.size();) {
         std::size_t end = begin;
@@ -144,10 +146,18 @@ std::vector<ConverterStep> applyConverterFilters(std::vector<SpurTableRow>& rows
             lowered.rfPower -= step.aRf;
             lowered.loPower -= step.aLo;
             stepLevels = model.evaluate(lowered);
+            // Each pair once, not once per family.
+            for (int m = 0; m <= PairLevels::kMaxM; ++m)
+                for (int n = 0; n <= PairLevels::kMaxN; ++n)
+                    pairLevels[std::size_t(m * (PairLevels::kMaxN + 1) + n)] = productLevel(&stepLevels, m, n);
         }
         for (std::size_t i = begin; i < end; ++i) {
             SpurTableRow& r = rows[i];
-            const std::optional<double> mixer = drivesFiltered ? productLevel(&stepLevels, r.m, r.n) : r.level;
+            const bool held = r.m >= 0 && r.m <= PairLevels::kMaxM && r.n >= 0 && r.n <= PairLevels::kMaxN;
+            const std::optional<double> mixer =
+                !drivesFiltered ? r.level
+                : held          ? pairLevels[std::size_t(r.m * (PairLevels::kMaxN + 1) + r.n)]
+                                : std::nullopt;
             const Attenuation aIf = ifFiltered ? ifAt(r.frequency) : Attenuation{};
             r.aRf = step.aRf;
             r.aLo = step.aLo;
