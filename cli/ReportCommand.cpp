@@ -1,4 +1,5 @@
 #include "cli/ReportCommand.h"
+#include "cli/ResponsesCommand.h"
 
 #include <cstdint>
 #include <optional>
@@ -29,6 +30,8 @@ constexpr const char* kUsageText =
     "       kestrel-report plan DESIGN.kst|--default [--set NAME=VALUE]... [--format csv|json]\n"
     "                           [--output FILE]\n"
     "       kestrel-report keys DESIGN.kst|--default [--set NAME=VALUE]...\n"
+    "       kestrel-report responses DESIGN.kst|--default [--set NAME=VALUE]... [--step S]\n"
+    "                                [--format csv|json] [--output FILE]\n"
     "       kestrel-report --help | --version\n"
     "\n"
     "  analyze   solve every step and write the spur table as CSV, as the\n"
@@ -37,6 +40,9 @@ constexpr const char* kUsageText =
     "            above the band finder's threshold (txtThreshold)\n"
     "  plan      run the IF planner with the design's planner settings\n"
     "  keys      list every stored name, its caption and its value, tab-separated\n"
+    "  responses the receiver's responses at RF step S (default the middle step):\n"
+    "            each input band that reaches the band between the markers, its\n"
+    "            rejection in dB and whether it meets txtRespRequired\n"
     "  --default the start-up design in place of a file\n"
     "  --set     change one stored value before the run, checked as a load checks it\n"
     "\n"
@@ -52,14 +58,20 @@ struct Invocation {
     std::vector<std::pair<std::string, std::string>> sets;
     std::string format = "csv";
     std::optional<std::string> output;
+    std::optional<std::string> step; // responses: --step
 };
+
+bool optionOf(const std::string& option, const std::string& command) {
+    if (option == "--step") return command == "responses";
+    return command == "analyze" || command == "plan" || command == "responses";
+}
 
 // The arguments, or the reason they are not a command line.
 std::optional<Invocation> parseArguments(const std::vector<std::string>& args, std::string& why) {
     Invocation inv;
     inv.command = args.at(0);
     if (inv.command != "analyze" && inv.command != "check" && inv.command != "plan" &&
-        inv.command != "keys") {
+        inv.command != "keys" && inv.command != "responses") {
         why = "unknown command \"" + inv.command + "\" (try --help)";
         return std::nullopt;
     }
@@ -67,7 +79,7 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == "--set" || a == "--format" || a == "--output") {
+        if (a == "--set" || a == "--format" || a == "--output" || a == "--step") {
             if (!hasValue) {
                 why = a + " needs a value";
                 return std::nullopt;
@@ -80,9 +92,11 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
                     return std::nullopt;
                 }
                 inv.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-            } else if (inv.command != "analyze" && inv.command != "plan") {
+            } else if (!optionOf(a, inv.command)) {
                 why = a + " is not an option of " + inv.command;
                 return std::nullopt;
+            } else if (a == "--step") {
+                inv.step = v;
             } else if (a == "--format") {
                 if (v != "csv" && v != "json") {
                     why = "--format " + v + ": csv or json expected";
@@ -196,6 +210,10 @@ CommandResult runReport(const std::vector<std::string>& args) {
 
     const std::string source = inv->useDefault ? std::string("--default") : df::readableName(inv->design);
     const bool asJson = inv->format == "json";
+    if (inv->command == "responses") {
+        CommandResult table = responsesText(*design, source, inv->step, asJson);
+        return table.status == kSuccess ? written(*inv, std::move(table.out)) : table;
+    }
     if (inv->command == "plan") {
         const DesignPlan plan = planFromDesign(*design);
         if (!plan.result) return refused(source + ": " + plan.why);
@@ -205,7 +223,11 @@ CommandResult runReport(const std::vector<std::string>& args) {
     if (!report.why.empty()) return refused(source + ": " + report.why);
     const auto rule = countRuleFromDesign(*design, why);
     if (!rule) return refused(source + ": " + why);
-    if (inv->command == "check") return checkText(report, *rule, design->unit);
+    if (inv->command == "check") {
+        CommandResult result = checkText(report, *rule, design->unit);
+        addResponsesCheck(*design, source, result);
+        return result;
+    }
     const std::string file = inv->useDefault ? std::string() : source;
     return written(*inv, asJson ? json::designReport(*design, report, *rule, file)
                                 : csv::spurTable(report.rows, design->unit));
