@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/ConverterLevels.h"
 #include "engine/Design.h"
+#include "engine/LimitLine.h"
+#include "engine/NeededOrder.h"
 #include "engine/LevelModel.h"
 #include "engine/SpurSolver.h"
 #include "engine/SpurTable.h"
@@ -41,6 +44,10 @@ DesignSolveInput solveInputFromDesign(const Design& design);
 struct DesignLevels {
     std::optional<PairLevels> levels;
     std::string why;
+    // With levels: the model in use (the design's spur table or the
+    // built-in estimate, living as long as the design) and its inputs.
+    const LevelModel* model = nullptr;
+    LevelInputs inputs;
 };
 
 // The levels the window evaluates at a solve: the mixer's spur table when
@@ -54,6 +61,8 @@ struct SolvableDesign {
     std::optional<SolveInput> input;
     std::optional<PairLevels> levels;
     std::string why;
+    const LevelModel* model = nullptr;
+    LevelInputs inputs;
 };
 SolvableDesign solvableDesign(const Design& design);
 
@@ -66,6 +75,15 @@ struct DesignReport {
     LastSolve solve;
     int steps = 0; // solved steps
     std::string why; // not empty: nothing was solved
+    // The converter: its filters, what each step gives the wanted output,
+    // the limit line and its verdict; the needed IF order only when the
+    // design checks its limit line (chkUseLimits).
+    ConverterFilters filters;
+    std::vector<ConverterStep> converter;
+    std::vector<LimitBand> limitLine;
+    LimitVerdict verdict;
+    bool limitsUsed = false;
+    std::optional<NeededOrder> needed;
 };
 
 // The wanted output of a solved design: the one cboWanted names, or the
@@ -74,7 +92,17 @@ ProductFamily wantedFromDesign(const Design& design, const SpurMatrix& matrix,
                                const WorkingState& state, const LastSolve& solve);
 
 // Solves every step of the design and builds the rows of "Export Spur
-// Table", with the wanted output the band finder names.
+// Table", with the wanted output the band finder names, the levels after
+// the design's filters and the margins to its limit line. A filter or limit
+// row that cannot be used refuses the report, naming its caption.
 DesignReport reportFromDesign(const Design& design);
+
+// The converter's part of a report whose rows, wanted output and solve are
+// built: the filters and the limit line of `design`, the levels from `model`
+// at `in`, the display band and the markers of the solve. reportFromDesign
+// and the window's export share it. Returns why it cannot (empty when done).
+std::string applyConverter(DesignReport& report, const Design& design, const LevelModel& model,
+                           const LevelInputs& in, float bandStart, float bandStop,
+                           std::optional<MarkerPair> markers);
 
 } // namespace kestrel

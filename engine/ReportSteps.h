@@ -14,12 +14,16 @@ namespace kestrel {
 // Which products count, as the band finder counts them: not the wanted
 // output (and no 0 x 0, which has no row), m + n up to the highest total
 // order, a level at or above the threshold or no level at all.
+// With overLimitLine a product counts when it fails the limit line
+// (failsLimit), in place of the threshold.
 struct CountRule {
     double thresholdDbc = -60;
     std::optional<int> maxTotalOrder;
+    bool overLimitLine = false;
 };
 
-// The design's band finder settings, or the reason a text is not one.
+// The design's band finder settings (overLimitLine from chkUseLimits), or
+// the reason a text is not one.
 std::optional<CountRule> countRuleFromDesign(const Design& design, std::string& why);
 
 struct StepWorst {

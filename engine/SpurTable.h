@@ -19,8 +19,21 @@ struct SpurTableRow {
     float frequency = 0;
     bool inBand = false;                // IFStart <= f <= IFStop, as the grid tests it
     std::optional<bool> betweenMarkers; // none when a marker is not a number
-    std::optional<double> level;        // dBc; none for a pair without an estimate
+    std::optional<double> level;        // dBc at the converter's output, after the filters;
+                                        // none for a pair without an estimate
     ProductRole role = ProductRole::Spur;
+    // The converter's filters (applyConverterFilters): the attenuations
+    // used, in dB, the level at the mixer, the absolute output level.
+    double aRf = 0; // A_RF(f_RF)
+    double aLo = 0; // A_LO(f_LO)
+    double aIf = 0; // A_IF(f)
+    std::optional<double> mixerLevel; // dBc at the mixer, before the IF filter
+    std::optional<double> levelDbm;
+    // The limit line (applyLimitLine): the lowest limit that applies, in dBc
+    // at this step, and limit - level.
+    std::optional<double> limit;
+    std::optional<double> margin;
+    bool outsideFilterData = false; // an attenuation from outside measured data
 };
 
 // Whether the table has a row for the product: not (0, 0), which is no
