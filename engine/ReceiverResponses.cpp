@@ -7,6 +7,7 @@
 #include <memory>
 #include <numbers>
 
+#include "engine/ConverterLevels.h"
 #include "engine/DesignSolve.h"
 #include "engine/FieldCaptions.h"
 #include "engine/NumberText.h"
@@ -116,8 +117,9 @@ Attenuation minimumAttenuation(const Filter& filter, double from, double to) {
         frequenciesAtOmega(filter, 0, candidates);
         if (filter.response == FilterResponse::Chebyshev)
             for (int k = 1; k <= filter.order; ++k)
-                frequenciesAtOmega(filter, std::cos((2 * k - 1) * std::numbers::pi / (2 * filter.order)),
-                                   candidates);
+                frequenciesAtOmega(
+                    filter, std::fabs(std::cos((2 * k - 1) * std::numbers::pi / (2 * filter.order))),
+                    candidates);
         for (double f : candidates)
             if (inside(f)) at.push_back(f);
     }
@@ -211,6 +213,7 @@ DesignResponses responsesFromDesign(const Design& d, const Filter& preselector,
     out.steps = last + 1;
     out.step = step.value_or(std::max(last, 0) / 2);
     if (out.step < 0 || out.step > last) {
+        out.stepOutOfRange = true;
         out.why = "step " + std::to_string(out.step) + " is not one of the steps 0 to " +
                   std::to_string(last);
         return out;
@@ -231,6 +234,17 @@ DesignResponses responsesFromDesign(const Design& d, const Filter& preselector,
     out.verdict = responsesVerdict(out.responses);
     out.pass = responsesPass(out.responses);
     return out;
+}
+
+DesignResponses responsesFromDesign(const Design& d, std::optional<int> step) {
+    std::string why;
+    const auto preselector = filterFromBlock(d.rfFilter, "RF", why);
+    if (!preselector) {
+        DesignResponses out;
+        out.why = why;
+        return out;
+    }
+    return responsesFromDesign(d, *preselector, step);
 }
 
 } // namespace kestrel

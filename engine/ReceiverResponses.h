@@ -101,6 +101,7 @@ struct DesignResponses {
     std::string verdict;
     bool pass = false;
     std::string why; // not empty: no responses, and why
+    bool stepOutOfRange = false; // why names the step asked for
 };
 
 // The responses of a design at RF step `step` (default the middle step,
@@ -109,5 +110,8 @@ struct DesignResponses {
 // output band between the markers.
 DesignResponses responsesFromDesign(const Design& design, const Filter& preselector,
                                     std::optional<int> step = std::nullopt);
+// The same with the design's own preselector (the RF filter block); a block
+// that cannot be used refuses, naming its field.
+DesignResponses responsesFromDesign(const Design& design, std::optional<int> step = std::nullopt);
 
 } // namespace kestrel

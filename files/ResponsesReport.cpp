@@ -8,17 +8,17 @@
 namespace kestrel {
 namespace {
 
-std::string number(double v) { return shortText(toSingle(v)); }
+std::string numberText(double v) { return shortText(toSingle(v)); }
 
-std::string optionalNumber(const std::optional<double>& v, const char* none) {
-    return v ? number(*v) : std::string(none);
+std::string optionalNumberText(const std::optional<double>& v, const char* none) {
+    return v ? numberText(*v) : std::string(none);
 }
 
 // The names, branches and the verdict are the program's own texts: no
 // quote, backslash or control character to escape.
-std::string quoted(std::string_view text) { return '"' + std::string(text) + '"'; }
+std::string jsonQuoted(std::string_view text) { return '"' + std::string(text) + '"'; }
 
-const char* boolText(bool b) { return b ? "true" : "false"; }
+const char* jsonBool(bool b) { return b ? "true" : "false"; }
 
 } // namespace
 
@@ -28,8 +28,8 @@ std::string csv::responsesTable(const std::vector<ReceiverResponse>& responses, 
                               "mixer (dB)", "preselector (dB)", "total (dB)", "pass"});
     for (const ReceiverResponse& r : responses) {
         out += record({r.name, std::to_string(r.band.m), std::to_string(r.band.n), branchText(r.band.branch),
-                       number(r.band.from), number(r.band.to), r.inRfBand ? "yes" : "no",
-                       optionalNumber(r.mixer, ""), number(r.preselector), optionalNumber(r.total, ""),
+                       numberText(r.band.from), numberText(r.band.to), r.inRfBand ? "yes" : "no",
+                       optionalNumberText(r.mixer, ""), numberText(r.preselector), optionalNumberText(r.total, ""),
                        r.pass ? (*r.pass ? "yes" : "no") : ""});
     }
     return out;
@@ -37,19 +37,19 @@ std::string csv::responsesTable(const std::vector<ReceiverResponse>& responses, 
 
 std::string json::responsesReport(const DesignResponses& d) {
     std::string out = "{\n  \"format\": \"kestrel-report 1\",\n  \"step\": " + std::to_string(d.step) +
-                      ",\n  \"rf\": " + number(d.setting.rf) + ",\n  \"lo\": " + number(d.setting.lo) +
-                      ",\n  \"required\": " + number(d.setting.required) + ",\n  \"verdict\": " +
-                      quoted(d.verdict) + ",\n  \"responses\": [";
+                      ",\n  \"rf\": " + numberText(d.setting.rf) + ",\n  \"lo\": " + numberText(d.setting.lo) +
+                      ",\n  \"required\": " + numberText(d.setting.required) + ",\n  \"verdict\": " +
+                      jsonQuoted(d.verdict) + ",\n  \"responses\": [";
     bool first = true;
     for (const ReceiverResponse& r : d.responses) {
         out += first ? "\n    " : ",\n    ";
         first = false;
-        out += "{\"name\": " + quoted(r.name) + ", \"m\": " + std::to_string(r.band.m) +
-               ", \"n\": " + std::to_string(r.band.n) + ", \"branch\": " + quoted(branchText(r.band.branch)) +
-               ", \"from\": " + number(r.band.from) + ", \"to\": " + number(r.band.to) +
-               ", \"in_rf_band\": " + boolText(r.inRfBand) + ", \"mixer\": " + optionalNumber(r.mixer, "null") +
-               ", \"preselector\": " + number(r.preselector) + ", \"total\": " + optionalNumber(r.total, "null") +
-               ", \"pass\": " + (r.pass ? boolText(*r.pass) : "null") + "}";
+        out += "{\"name\": " + jsonQuoted(r.name) + ", \"m\": " + std::to_string(r.band.m) +
+               ", \"n\": " + std::to_string(r.band.n) + ", \"branch\": " + jsonQuoted(branchText(r.band.branch)) +
+               ", \"from\": " + numberText(r.band.from) + ", \"to\": " + numberText(r.band.to) +
+               ", \"in_rf_band\": " + jsonBool(r.inRfBand) + ", \"mixer\": " + optionalNumberText(r.mixer, "null") +
+               ", \"preselector\": " + numberText(r.preselector) + ", \"total\": " + optionalNumberText(r.total, "null") +
+               ", \"pass\": " + (r.pass ? jsonBool(*r.pass) : "null") + "}";
     }
     return out + "\n  ]\n}\n";
 }
