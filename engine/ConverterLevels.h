@@ -37,7 +37,8 @@ struct ConverterStep {
     double aRf = 0;            // A_RF(f_RF)
     double aLo = 0;            // A_LO(f_LO)
     double aIfWanted = 0;      // A_IF(f_w)
-    double wantedDbm = 0;      // P_RF - A_RF(f_RF) - conversion loss - A_IF(f_w)
+    double beforeIf = 0;       // P_RF - A_RF(f_RF) - conversion loss, dBm
+    double wantedDbm = 0;      // beforeIf - A_IF(f_w)
     bool outsideFilterData = false; // A_RF, A_LO or A_IF(f_w) from outside measured data
 };
 

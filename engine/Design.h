@@ -6,6 +6,7 @@
 // gives the same bytes.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Filter.h"
@@ -30,6 +31,14 @@ struct DesignFilter {
 
     bool operator==(const DesignFilter&) const = default;
 };
+
+// A block's start-up fields with its passband edges.
+inline DesignFilter filterWithEdges(std::string low, std::string high) {
+    DesignFilter f;
+    f.low = std::move(low);
+    f.high = std::move(high);
+    return f;
+}
 
 // One row of the limit line; an empty from or to is the display band's edge.
 struct LimitRow {
@@ -95,9 +104,9 @@ struct Design {
     bool planAutoScan = true;           // chkPlanAutoScan
 
     // The converter's filters and the limit line.
-    DesignFilter rfFilter{.low = "12.5", .high = "16.5"};
-    DesignFilter loFilter{.low = "20", .high = "28"};
-    DesignFilter ifFilter{.low = "37", .high = "40"};
+    DesignFilter rfFilter = filterWithEdges("12.5", "16.5");
+    DesignFilter loFilter = filterWithEdges("20", "28");
+    DesignFilter ifFilter = filterWithEdges("37", "40");
     std::vector<LimitRow> limits{LimitRow{}}; // gridLimits(0), gridLimits(1), ...
     bool useLimits = false;                   // chkUseLimits
 

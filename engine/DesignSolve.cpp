@@ -116,6 +116,8 @@ DesignLevels levelsFromDesign(const Design& d) {
         return out;
     }
     out.levels = levels;
+    out.model = &model;
+    out.inputs = in;
     return out;
 }
 
@@ -128,10 +130,10 @@ std::optional<MarkerPair> designMarkers(const Design& d) {
 
 SolvableDesign solvableDesign(const Design& d) {
     DesignSolveInput in = solveInputFromDesign(d);
-    if (!in.input) return {std::nullopt, std::nullopt, std::move(in.why)};
+    if (!in.input) return {std::nullopt, std::nullopt, std::move(in.why), nullptr, {}};
     DesignLevels levels = levelsFromDesign(d);
-    if (!levels.levels) return {std::nullopt, std::nullopt, std::move(levels.why)};
-    return {std::move(in.input), std::move(levels.levels), {}};
+    if (!levels.levels) return {std::nullopt, std::nullopt, std::move(levels.why), nullptr, {}};
+    return {std::move(in.input), std::move(levels.levels), {}, levels.model, levels.inputs};
 }
 
 ProductFamily wantedFromDesign(const Design& d, const SpurMatrix& matrix, const WorkingState& state,
@@ -157,7 +159,29 @@ DesignReport reportFromDesign(const Design& d) {
     const auto markers = designMarkers(d);
     report.wanted = wantedFromDesign(d, *matrix, state, report.solve);
     report.rows = spurTableRows(*matrix, state, report.solve, &*solvable.levels, markers, report.wanted);
+    report.why = applyConverter(report, d, *solvable.model, solvable.inputs, state.IFStart, state.IFStop, markers);
+    if (!report.why.empty()) report.rows.clear();
     return report;
+}
+
+std::string applyConverter(DesignReport& report, const Design& design, const LevelModel& model,
+                           const LevelInputs& in, float bandStart, float bandStop,
+                           std::optional<MarkerPair> markers) {
+    std::string why;
+    auto filters = filtersFromDesign(design, why);
+    if (!filters) return why;
+    auto line = limitLineFromDesign(design, why);
+    if (!line) return why;
+    report.filters = std::move(*filters);
+    report.limitLine = std::move(*line);
+    report.converter = applyConverterFilters(report.rows, report.filters, model, in, report.wanted);
+    applyLimitLine(report.rows, report.converter, report.limitLine, bandStart, bandStop);
+    report.verdict = limitVerdict(report.rows);
+    report.limitsUsed = design.useLimits;
+    if (report.limitsUsed)
+        report.needed = neededIfOrder(report.rows, report.converter, report.filters, report.limitLine, markers,
+                                      bandStart, bandStop);
+    return why;
 }
 
 } // namespace kestrel

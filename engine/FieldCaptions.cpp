@@ -1,5 +1,7 @@
 #include "engine/FieldCaptions.h"
 
+#include <utility>
+
 namespace kestrel {
 namespace {
 
@@ -17,6 +19,7 @@ constexpr std::string_view kFinder = "Spur-Free Bands";
 constexpr std::string_view kTable = "Mixer Spur Table";
 constexpr std::string_view kPlanner = "IF Planner";
 constexpr std::string_view kChart = "Spur Chart";
+constexpr std::string_view kFilters = "Filters and Limits";
 
 constexpr Caption kCaptions[] = {
     // Records 1 to 14.
@@ -59,7 +62,31 @@ constexpr Caption kCaptions[] = {
     {"txtPlanGuard", "Guard", kPlanner},
     {"txtPlanThreshold", "Count products at or above (dBc)", kPlanner},
     {"chkPlanAutoScan", "Scan as I type", kPlanner},
+    {"chkUseLimits", "Check the limit line", kFilters},
+    {"txtRespRequired", "Required rejection (dB)", "Receiver Responses"},
 };
+
+// The filter blocks' fields, the same in each block: the name without its
+// prefix (cboXFilter is "cbo" + X + "Filter") and the caption.
+struct BlockField {
+    std::string_view kind;
+    std::string_view rest;
+    std::string_view caption;
+};
+constexpr BlockField kBlockFields[] = {
+    {"cbo", "Filter", "Filter"},
+    {"cbo", "Response", "Response"},
+    {"txt", "FilterLow", "Low"},
+    {"txt", "FilterHigh", "High"},
+    {"txt", "FilterOrder", "Order"},
+    {"txt", "FilterRipple", "Ripple (dB)"},
+    {"txt", "FilterLoss", "Insertion loss (dB)"},
+    {"txt", "FilterFloor", "Floor (dB)"},
+    {"", "FilterDataName", "Data file"},
+    {"", "FilterData", "Measured data"},
+};
+constexpr std::pair<std::string_view, std::string_view> kBlocks[] = {
+    {"RF", "RF Preselector"}, {"LO", "LO Filter"}, {"IF", "IF Filter"}};
 
 std::string quoted(std::string_view s) { return '"' + std::string(s) + '"'; }
 
@@ -81,6 +108,20 @@ std::string fieldCaption(std::string_view name) {
         const std::string_view rest = name.substr(row.size() + 1);
         if (rest == ")") return named(order, kTable);
         if (rest == ",6)") return named(order + ", LO orders 6 to 10", kTable);
+    }
+    // The filter blocks, and the measured data's records (RFFilterData(k)).
+    for (const auto& [prefix, block] : kBlocks)
+        for (const BlockField& f : kBlockFields) {
+            const std::string stem = std::string(f.kind) + std::string(prefix) + std::string(f.rest);
+            if (name == stem || (f.kind.empty() && name.starts_with(stem + "(") && name.ends_with(")")))
+                return named(f.caption, block);
+        }
+    // The limit line's rows, counted from 1 as the grid shows them.
+    constexpr std::string_view limits = "gridLimits(";
+    if (name.starts_with(limits) && name.ends_with(")") && name.size() > limits.size() + 1) {
+        const std::string_view index = name.substr(limits.size(), name.size() - limits.size() - 1);
+        if (index.size() <= 4 && index.find_first_not_of("0123456789") == std::string_view::npos)
+            return named("Limit line, row " + std::to_string(std::stoi(std::string(index)) + 1), kFilters);
     }
     return quoted(name);
 }

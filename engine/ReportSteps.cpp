@@ -1,6 +1,7 @@
 #include "engine/ReportSteps.h"
 
 #include "engine/FieldCaptions.h"
+#include "engine/LimitLine.h"
 #include "engine/NumberText.h"
 
 namespace kestrel {
@@ -18,6 +19,7 @@ bool countedRow(const SpurTableRow& r, const CountRule& rule) {
     if (r.role == ProductRole::Wanted || !r.betweenMarkers.value_or(false)) return false;
     if (r.m == 0 && r.n == 0) return false;
     if (rule.maxTotalOrder && r.m + r.n > *rule.maxTotalOrder) return false;
+    if (rule.overLimitLine) return failsLimit(r);
     return !r.level || *r.level >= rule.thresholdDbc;
 }
 
@@ -31,6 +33,7 @@ std::optional<CountRule> countRuleFromDesign(const Design& design, std::string& 
         return std::nullopt;
     }
     rule.thresholdDbc = *threshold;
+    rule.overLimitLine = design.useLimits;
     if (design.maxOrder != "Any") {
         const auto order = toInt16HalfEven(design.maxOrder);
         if (!order) {
