@@ -28,7 +28,8 @@ CommandResult responsesText(const Design& design, const std::string& source,
         if (!stepNumber) return {kRefused, {}, "--step " + *step + ": a whole number expected"};
     }
     const DesignResponses responses = responsesFromDesign(design, stepNumber);
-    if (responses.stepOutOfRange) return {kRefused, {}, "--step " + *step + ": " + responses.why};
+    if (responses.stepOutOfRange)
+        return {kRefused, {}, "--step " + *step + ": the design's steps are 0 to " + std::to_string(responses.steps - 1)};
     if (!responses.why.empty()) return {kRefused, {}, source + ": " + responses.why};
     return {kSuccess,
             asJson ? json::responsesReport(responses) : csv::responsesTable(responses.responses, design.unit),

@@ -55,8 +55,8 @@ TEST(ReceiverResponses, BandsOfHandWorkedConverters) {
         {"cut at 0", 10, 9, 12, 1, 1,
          {{0, 1, B::Direct, 9, 12}, {1, 1, B::Sum, 0, 2}, {1, 1, B::LoMinusRf, 0, 1},
           {1, 1, B::RfMinusLo, 19, 22}}},
-        // Output band ending on 0: nothing is left but the band that LO - RF reaches.
-        {"touching 0", 4, -1, 0, 1, 1, {{1, 1, B::LoMinusRf, 4, 5}}},
+        // An output band ending on 0: the feedthrough and the sum are left out.
+        {"touching 0", 4, -1, 0, 1, 1, {{1, 1, B::LoMinusRf, 4, 5}, {1, 1, B::RfMinusLo, 3, 4}}},
     };
     for (const Case& c : cases) expectBands(responseBands(c.lo, c.out1, c.out2, c.mMax, c.nMax), c.want, c.what);
 }
@@ -115,7 +115,9 @@ void expectRows(const DesignResponses& got, const std::vector<Row>& want, const 
         EXPECT_EQ(r.name, want[i].name) << what << " #" << i;
         EXPECT_NEAR(r.band.from, want[i].from, 1e-6) << what << " #" << i;
         ASSERT_EQ(r.total.has_value(), want[i].total.has_value()) << what << " #" << i;
-        if (r.total) EXPECT_NEAR(*r.total, *want[i].total, 1e-9) << what << " #" << i;
+        if (r.total) {
+            EXPECT_NEAR(*r.total, *want[i].total, 1e-9) << what << " #" << i;
+        }
         EXPECT_EQ(r.pass, want[i].pass) << what << " #" << i;
     }
 }
