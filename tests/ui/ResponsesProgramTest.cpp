@@ -11,7 +11,7 @@
 
 namespace {
 
-struct Run {
+struct ProcessRun {
     int status = -1;
     QByteArray out, err;
 };
@@ -23,10 +23,10 @@ const QStringList kDesign = {"--default",          "--set", "txtLOFreq=10",   "-
                              "--set", "txtIFStop=2",    "--set", "txtMarker1=1.5", "--set", "txtMarker2=1",
                              "--set", "cboLOHar=2",     "--set", "cboRFHar=2"};
 
-Run report(const QStringList& args) {
+ProcessRun report(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(KESTREL_REPORT_EXECUTABLE), args);
-    Run r;
+    ProcessRun r;
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
     r.status = p.exitCode();
     r.out = p.readAllStandardOutput();
@@ -34,10 +34,10 @@ Run report(const QStringList& args) {
     return r;
 }
 
-Run responses(const QStringList& extra) { return report(QStringList{"responses"} + kDesign + extra); }
+ProcessRun responses(const QStringList& extra) { return report(QStringList{"responses"} + kDesign + extra); }
 
 TEST(ResponsesProgram, CsvAndJsonOfAHandWorkedDesign) {
-    const Run csv = responses({"--step", "0"}); // RF 8: the same LO, the same bands
+    const ProcessRun csv = responses({"--step", "0"}); // RF 8: the same LO, the same bands
     ASSERT_EQ(csv.status, 0) << csv.err.constData();
     EXPECT_EQ(csv.out, "name,m,n,branch,from (GHz),to (GHz),in RF band,mixer (dB),preselector (dB),total (dB),pass\r\n"
                        "wanted,1,1,LO - RF,8.5,9,yes,0,0,0,\r\n"
@@ -54,7 +54,7 @@ TEST(ResponsesProgram, CsvAndJsonOfAHandWorkedDesign) {
     // A Butterworth band-pass 8 to 9 of order 3 before the mixer; the middle
     // step's RF (9) sits on its 3 dB edge. The image's least attenuation is at 11.
     const auto a = [](double f) { return 10 * std::log10(1 + std::pow(std::fabs(f * f - 72) / f, 6)); };
-    const Run json = responses({"--set", "cboRFFilter=Band-pass", "--set", "txtRFFilterLow=8", "--set",
+    const ProcessRun json = responses({"--set", "cboRFFilter=Band-pass", "--set", "txtRFFilterLow=8", "--set",
                                 "txtRFFilterHigh=9", "--set", "txtRFFilterOrder=3", "--format", "json"});
     ASSERT_EQ(json.status, 0) << json.err.constData();
     const QJsonObject top = QJsonDocument::fromJson(json.out).object();
@@ -87,7 +87,7 @@ TEST(ResponsesProgram, BadStepIsRefusedWithOneLine) {
         {"", "kestrel-report: --step : a whole number expected\n"},
     };
     for (const auto& c : cases) {
-        const Run run = responses({"--step", c.step});
+        const ProcessRun run = responses({"--step", c.step});
         EXPECT_EQ(run.status, 2) << c.step;
         EXPECT_EQ(run.err, c.line) << c.step;
         EXPECT_EQ(run.out, "") << c.step;
@@ -96,7 +96,7 @@ TEST(ResponsesProgram, BadStepIsRefusedWithOneLine) {
 
 TEST(ResponsesProgram, CheckHoldsTheResponsesOnlyWithTheLimitLineOn) {
     EXPECT_FALSE(report(QStringList{"check"} + kDesign).out.contains("responses:"));
-    const Run on = report(QStringList{"check"} + kDesign + QStringList{"--set", "chkUseLimits=1"});
+    const ProcessRun on = report(QStringList{"check"} + kDesign + QStringList{"--set", "chkUseLimits=1"});
     EXPECT_EQ(on.status, 1);
     EXPECT_TRUE(on.out.contains("responses: FAIL: image at 11\u201311.5, 0.0 dB\n")) << on.out.constData();
 }
