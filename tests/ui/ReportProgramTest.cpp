@@ -191,14 +191,14 @@ TEST_F(ReportProgram, CheckHoldsTheDesignToItsLimitLine) {
     const QStringList on{"--set", "chkUseLimits=1", "--set", "cboLOHar=6", "--set", "txtRespRequired=0"};
     const Case cases[] = {
         {on + QStringList{"--set", "gridLimits(0)=,,0,dBc"}, 0, "PASS, margin 14.0 dB\n"},
-        {on + QStringList{"--set", "gridLimits(0)=,,-10,dBc"}, 1, "FAIL by 4.0 dB: 2 LO + 0 RF at step 0\n"},
+        {on + QStringList{"--set", "gridLimits(0)=,,-20,dBc"}, 1, "FAIL by 6.0 dB: 2 LO + 0 RF at step 0\n"},
         {on + QStringList{"--set", "gridLimits(0)=,,-30,dBm"}, 1, "FAIL by 3.0 dB: 2 LO + 0 RF at step 0\n"},
         {on + QStringList{"--set", "gridLimits(0)=,,0,dBc", "--set", "gridLimits(1)=48,48,-20,dBc"}, 1,
          "FAIL by 6.0 dB: 2 LO + 0 RF at step 0\n"},
         // The IF data takes 31.1 dB at 48 (from 0 at 41 to 40 at 50).
         {on + QStringList{"--set", "gridLimits(0)=,,0,dBc", "--set", "gridLimits(1)=48,48,-20,dBc", "--filter",
                           "IF=if.csv"}, 0, "PASS, margin 25.1 dB\n"},
-        {QStringList{"--set", "chkUseLimits=1"}, 1, "FAIL: 7 LO - 8 RF at step 9 has no level\n"},
+        {QStringList{"--set", "chkUseLimits=1"}, 1, "FAIL: 7 LO - 8 RF at step 6 has no level\n"},
     };
     for (const Case& c : cases) {
         const ReportRun r = report(QStringList{"check", "--default"} + c.args);
@@ -210,7 +210,9 @@ TEST_F(ReportProgram, CheckHoldsTheDesignToItsLimitLine) {
     EXPECT_EQ(o["design"]["values"]["cboIFFilter"].toString(), "Measured (CSV)");
     EXPECT_EQ(o["design"]["values"]["IFFilterDataName"].toString(), "if.csv");
     EXPECT_TRUE(o["limits"]["used"].toBool());
-    EXPECT_EQ(o["limits"]["needed_if_order"].toInt(), 0); // a substitute search; see the engine's tests
+    // 3 RF (-56 dBc) lies in the passband at steps 0 to 2: no order is enough.
+    EXPECT_FALSE(o["limits"]["pass"].toBool());
+    EXPECT_TRUE(o["limits"]["needed_if_order"].isNull());
     const QJsonObject lo2 = o["products"][8 + 17].toObject(); // step 0, 2 LO + 0 RF at 48
     EXPECT_EQ(lo2["product"].toString(), "2 LO + 0 RF");
     EXPECT_FLOAT_EQ(lo2["a_if"].toDouble(), 280.0 / 9);
