@@ -46,7 +46,6 @@ TEST(ReceiverResponses, NamesBeyondTheTablesBelow) {
     EXPECT_EQ(responseName(0, 7, B::Direct, B::Sum), "IF/7");
     EXPECT_EQ(responseName(10, 1, B::RfMinusLo, B::Sum), "LO harmonic 10");
     EXPECT_EQ(responseName(3, 2, B::Sum, B::Sum), "3 x 2");
-    // The difference is wanted on the side of the step's RF.
     EXPECT_EQ(wantedBranch(ProductFamily::Difference, 10, 11), B::RfMinusLo);
     EXPECT_EQ(wantedBranch(ProductFamily::Sum, 10, 11), B::Sum);
 }
@@ -110,10 +109,7 @@ TEST(ReceiverResponses, TrackingLOTakesTheStepsLO) {
     d.offsetChecked = true, d.loOffset = 1.5f, d.rfStart = 10, d.rfStop = 12, d.steps = "4";
     d.marker1 = 1.6f, d.marker2 = 1.4f;
     d.loHarmonics = d.rfHarmonics = "1";
-    struct Case {
-        std::optional<int> step;
-        std::vector<std::string> rows;
-    };
+    struct Case { std::optional<int> step; std::vector<std::string> rows; };
     const Case cases[] = {
         {{}, {"", "wanted 10.9-11.1 0 -", "image 13.9-14.1 0 fail", "IF feedthrough 1.4-1.6 17 fail"}},
         {0, {"", "wanted 9.9-10.1 0 -", "image 12.9-13.1 0 fail", "IF feedthrough 1.4-1.6 17 fail"}},
@@ -124,16 +120,15 @@ TEST(ReceiverResponses, TrackingLOTakesTheStepsLO) {
     for (const Case& c : cases) EXPECT_EQ(rowsOf(responsesFromDesign(d, Filter{}, c.step)), c.rows);
 }
 
-// The filter formulas, written out.
-double butterworthBandPass(double f, double low, double high, int order, double loss) {
-    const double omega = std::fabs(f * f - low * high) / (f * (high - low));
+// The band-pass formulas for the edges 8 and 9, written out.
+double butterworth8to9(double f, int order, double loss) {
+    const double omega = std::fabs(f * f - 72) / f;
     return loss + std::min(80.0, 10 * std::log10(1 + std::pow(omega, 2 * order))); // floor 80
 }
 
-double chebyshevBandPass(double f, double low, double high, int order, double ripple) {
-    const double omega = std::fabs(f * f - low * high) / (f * (high - low));
-    const double t = omega <= 1 ? std::cos(order * std::acos(omega)) : std::cosh(order * std::acosh(omega));
-    return 10 * std::log10(1 + (std::pow(10, ripple / 10) - 1) * t * t);
+double chebyshev8to9(double f, int order, double ripple) {
+    const double omega = std::fabs(f * f - 72) / f, t = omega <= 1 ? std::cos(order * std::acos(omega)) : 0;
+    return 10 * std::log10(1 + (std::pow(10, ripple / 10) - 1) * t * t); // inside the ripple band only
 }
 
 TEST(ReceiverResponses, PreselectorMinimumOverTheBand) {
@@ -143,19 +138,14 @@ TEST(ReceiverResponses, PreselectorMinimumOverTheBand) {
     const Filter highPass{FilterShape::HighPass, FilterResponse::Butterworth, 5, 0, 2, 0.1, 0, 80, {}};
     const Filter measured{FilterShape::Measured, FilterResponse::Butterworth, 0, 0, 5, 0.1, 0, 80,
                           {{1, 10}, {2, 3}, {3, 8}, {4, 20}}};
-    struct Case {
-        const char* what;
-        const Filter& filter;
-        double from, to, least;
-        bool outside;
-    };
+    struct Case { const char* what; const Filter& filter; double from, to, least; bool outside; };
     const Case cases[] = {
-        {"above f0: the lower end", butter, 11, 11.5, butterworthBandPass(11, 8, 9, 3, 1), false},
-        {"below f0: the upper end", butter, 1, 1.5, butterworthBandPass(1.5, 8, 9, 3, 1), false},
+        {"above f0: the lower end", butter, 11, 11.5, butterworth8to9(11, 3, 1), false},
+        {"below f0: the upper end", butter, 1, 1.5, butterworth8to9(1.5, 3, 1), false},
         {"f0 inside: the loss", butter, 8.3, 8.6, 1, false},
         // A ripple zero at Omega = cos(pi/6), f = 8.9293, between ends that ripple.
         {"ripple zero inside", cheby, 8.9, 8.95, 0, false},
-        {"ripple, no zero inside", cheby, 8.0, 8.05, chebyshevBandPass(8.05, 8, 9, 3, 0.5), false},
+        {"ripple, no zero inside", cheby, 8.0, 8.05, chebyshev8to9(8.05, 3, 0.5), false},
         {"low-pass from 0", lowPass, 0, 3, 2, false},
         {"high-pass: the upper end", highPass, 1, 3, 10 * std::log10(1 + std::pow(5.0 / 3, 4)), false},
         {"measured: a point inside", measured, 1.5, 3.5, 3, false},
@@ -164,9 +154,8 @@ TEST(ReceiverResponses, PreselectorMinimumOverTheBand) {
         {"none", Filter{}, 1, 2, 0, false},
     };
     for (const Case& c : cases) {
-        const Attenuation got = minimumAttenuation(c.filter, c.from, c.to);
-        EXPECT_NEAR(got.db, c.least, 1e-9) << c.what;
-        EXPECT_EQ(got.outsideData, c.outside) << c.what;
+        EXPECT_NEAR(minimumAttenuation(c.filter, c.from, c.to).db, c.least, 1e-9) << c.what;
+        EXPECT_EQ(minimumAttenuation(c.filter, c.from, c.to).outsideData, c.outside) << c.what;
     }
 }
 

