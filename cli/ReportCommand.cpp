@@ -1,4 +1,5 @@
 #include "cli/ReportCommand.h"
+#include "cli/ResponsesCommand.h"
 
 #include <cctype>
 #include <cstdint>
@@ -31,6 +32,8 @@ constexpr const char* kUsageText =
     "       kestrel-report plan DESIGN.kst|--default [--set NAME=VALUE]... [--format csv|json]\n"
     "                           [--output FILE]\n"
     "       kestrel-report keys DESIGN.kst|--default [--set NAME=VALUE]...\n"
+    "       kestrel-report responses DESIGN.kst|--default [--set NAME=VALUE]... [--step S]\n"
+    "                                [--format csv|json] [--output FILE]\n"
     "       kestrel-report --help | --version\n"
     "  Every command also takes --filter RF|LO|IF=FILE (repeatable).\n"
     "\n"
@@ -42,6 +45,9 @@ constexpr const char* kUsageText =
     "            (gridLimits(0), gridLimits(1), ...), ending with the verdict line\n"
     "  plan      run the IF planner with the design's planner settings\n"
     "  keys      list every stored name, its caption and its value, tab-separated\n"
+    "  responses the receiver's responses at RF step S (default the middle step):\n"
+    "            each input band that reaches the band between the markers, its\n"
+    "            rejection in dB and whether it meets txtRespRequired\n"
     "  --default the start-up design in place of a file\n"
     "  --set     change one stored value before the run, checked as a load checks it\n"
     "  --filter  load a measured response (.csv, .s2p or .ts) into the RF, LO or IF\n"
@@ -63,14 +69,20 @@ struct Invocation {
     std::vector<std::pair<std::string, std::string>> filters; // block prefix, file
     std::string format = "csv";
     std::optional<std::string> output;
+    std::optional<std::string> step; // responses: --step
 };
+
+bool optionOf(const std::string& option, const std::string& command) {
+    if (option == "--step") return command == "responses";
+    return command == "analyze" || command == "plan" || command == "responses";
+}
 
 // The arguments, or the reason they are not a command line.
 std::optional<Invocation> parseArguments(const std::vector<std::string>& args, std::string& why) {
     Invocation inv;
     inv.command = args.at(0);
     if (inv.command != "analyze" && inv.command != "check" && inv.command != "plan" &&
-        inv.command != "keys") {
+        inv.command != "keys" && inv.command != "responses") {
         why = "unknown command \"" + inv.command + "\" (try --help)";
         return std::nullopt;
     }
@@ -78,7 +90,7 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == "--set" || a == "--format" || a == "--output" || a == "--filter") {
+        if (a == "--set" || a == "--format" || a == "--output" || a == "--filter" || a == "--step") {
             if (!hasValue) {
                 why = a + " needs a value";
                 return std::nullopt;
@@ -100,9 +112,11 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
                     return std::nullopt;
                 }
                 inv.filters.emplace_back(block, v.substr(eq + 1));
-            } else if (inv.command != "analyze" && inv.command != "plan") {
+            } else if (!optionOf(a, inv.command)) {
                 why = a + " is not an option of " + inv.command;
                 return std::nullopt;
+            } else if (a == "--step") {
+                inv.step = v;
             } else if (a == "--format") {
                 if (v != "csv" && v != "json") {
                     why = "--format " + v + ": csv or json expected";
@@ -263,6 +277,10 @@ CommandResult runReport(const std::vector<std::string>& args) {
 
     const std::string source = inv->useDefault ? std::string("--default") : df::readableName(inv->design);
     const bool asJson = inv->format == "json";
+    if (inv->command == "responses") {
+        CommandResult table = responsesText(*design, source, inv->step, asJson);
+        return table.status == kSuccess ? written(*inv, std::move(table.out)) : table;
+    }
     if (inv->command == "plan") {
         const DesignPlan plan = planFromDesign(*design);
         if (!plan.result) return refused(source + ": " + plan.why);
@@ -272,8 +290,12 @@ CommandResult runReport(const std::vector<std::string>& args) {
     if (!report.why.empty()) return refused(source + ": " + report.why);
     const auto rule = countRuleFromDesign(*design, why);
     if (!rule) return refused(source + ": " + why);
-    if (inv->command == "check")
-        return design->useLimits ? limitCheckText(report, design->unit) : checkText(report, *rule, design->unit);
+    if (inv->command == "check") {
+        CommandResult result =
+            design->useLimits ? limitCheckText(report, design->unit) : checkText(report, *rule, design->unit);
+        addResponsesCheck(*design, source, result);
+        return result;
+    }
     const std::string file = inv->useDefault ? std::string() : source;
     return written(*inv, asJson ? json::designReport(*design, report, *rule, file)
                                 : csv::spurTable(report.rows, design->unit));

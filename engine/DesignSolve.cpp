@@ -136,6 +136,13 @@ SolvableDesign solvableDesign(const Design& d) {
     return {std::move(in.input), std::move(levels.levels), {}, levels.model, levels.inputs};
 }
 
+ProductFamily wantedFromDesign(const Design& d, const SpurMatrix& matrix, const WorkingState& state,
+                               const LastSolve& solve) {
+    if (d.wanted == "LO + RF") return ProductFamily::Sum;
+    if (d.wanted == "|LO - RF|") return ProductFamily::Difference;
+    return defaultWantedProduct(matrix, state, solve, designMarkers(d));
+}
+
 DesignReport reportFromDesign(const Design& d) {
     DesignReport report;
     const SolvableDesign solvable = solvableDesign(d);
@@ -150,12 +157,7 @@ DesignReport reportFromDesign(const Design& d) {
     report.solve = {solvable.input->mMax, solvable.input->nMax, solvable.input->trackingLO};
     report.steps = lastSolvedStep(state) + 1;
     const auto markers = designMarkers(d);
-    if (d.wanted == "LO + RF")
-        report.wanted = ProductFamily::Sum;
-    else if (d.wanted == "|LO - RF|")
-        report.wanted = ProductFamily::Difference;
-    else
-        report.wanted = defaultWantedProduct(*matrix, state, report.solve, markers);
+    report.wanted = wantedFromDesign(d, *matrix, state, report.solve);
     report.rows = spurTableRows(*matrix, state, report.solve, &*solvable.levels, markers, report.wanted);
     report.why = applyConverter(report, d, *solvable.model, solvable.inputs, state.IFStart, state.IFStop, markers);
     if (!report.why.empty()) report.rows.clear();

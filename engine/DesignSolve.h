@@ -86,6 +86,11 @@ struct DesignReport {
     std::optional<NeededOrder> needed;
 };
 
+// The wanted output of a solved design: the one cboWanted names, or the
+// one Automatic decides from the markers at the middle step.
+ProductFamily wantedFromDesign(const Design& design, const SpurMatrix& matrix,
+                               const WorkingState& state, const LastSolve& solve);
+
 // Solves every step of the design and builds the rows of "Export Spur
 // Table", with the wanted output the band finder names, the levels after
 // the design's filters and the margins to its limit line. A filter or limit
