@@ -14,6 +14,7 @@
 #include "display/SpectrumDisplay.h"
 #include "display/StepDriver.h"
 #include "display/SweepDriver.h"
+#include "ui/ConverterCheck.h"
 #include "ui/DesignFiles.h"
 #include "ui/DesignSettings.h"
 #include "ui/FileLists.h"
@@ -150,7 +151,9 @@ void frmKestrel::wireSpurTools() {
     levels_->onEvaluated([this](const PairLevels& t) {
         spurTools_->levelsEvaluated(t);
         spurTable_->updateNote();
+        if (converter_) converter_->evaluate();
     });
+    wireFilters();
     registerSettings();
     registerSpurTableSettings();
     registerPlannerSettings();
