@@ -7,11 +7,16 @@
 #include "ui/ConverterCheck.h"
 #include "ui/SpurLevelFields.h"
 #include "ui/SpurTools.h"
+#include "ui/WindowCentring.h"
 #include "ui/frmKestrel.h"
 #include "ui/planning/frmFilters.h"
 #include "ui/planning/frmSpurFree.h"
 
 using namespace kestrel;
+
+namespace {
+constexpr int kFiltersMinimumWidth = 460;
+}
 
 void frmKestrel::mnuFilters_Click() { filtersWindow().showWindow(); }
 
@@ -19,6 +24,10 @@ frmFilters& frmKestrel::filtersWindow() {
     if (filters_) return *filters_;
     filters_ = std::make_unique<frmFilters>();
     filters_->setUnit(freqUnit_);
+    // Beside the main window, so that the analyzer stays in view while the
+    // filters and the limit line change.
+    ui::placeToolBeside(*filters_, *this, kFiltersMinimumWidth);
+    filters_->keepPlace();
     connect(filters_.get(), &frmFilters::changed, this, [this] { converter_->evaluate(); });
     return *filters_;
 }

@@ -124,7 +124,7 @@ void frmFilters::build() {
 
 void frmFilters::showWindow() {
     if (!isVisible()) {
-        ui::centreOnScreen(this);
+        if (!placed_) ui::centreOnScreen(this);
         findChild<QComboBox*>(QStringLiteral("cboRFFilter"))->setFocus(Qt::OtherFocusReason);
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);

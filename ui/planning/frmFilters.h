@@ -26,6 +26,8 @@ public:
     frmFilters();
 
     void showWindow();
+    // Placed by its owner: the first show keeps that place instead of centring.
+    void keepPlace() { placed_ = true; }
 
     // Filters, limit rows and the check box; nothing else of `d` changes.
     void toDesign(kestrel::Design& d) const;
@@ -63,4 +65,5 @@ private:
     QPushButton* cmdUseOrder_ = nullptr;
     std::optional<kestrel::NeededOrder> needed_;
     bool filling_ = false; // the program is writing the grid
+    bool placed_ = false;
 };
