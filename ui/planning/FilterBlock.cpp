@@ -23,6 +23,7 @@ namespace kestrel::ui {
 namespace {
 
 const QString kTitle = QStringLiteral("Filters and Limits");
+constexpr int kListChars = 6;
 
 enum Shape { None, BandPass, LowPass, HighPass, MeasuredCsv, MeasuredTouchstone };
 
@@ -82,6 +83,11 @@ FilterBlock::FilterBlock(const QString& prefix, const QString& title, FocusEvent
     for (std::string_view item : lists::kFilterShapes) shape_->addItem(qstr(item));
     response_ = namedControl<QComboBox>(this, name("cbo", "Response").constData());
     for (std::string_view item : lists::kFilterResponses) response_->addItem(qstr(item));
+    // Narrow enough to sit beside the main window on a small screen.
+    for (QComboBox* box : {shape_, response_}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(kListChars);
+    }
     label("Filter", "Shape", shape_, 0, 0);
     grid->addWidget(shape_, 0, 1);
     label("Response", "Response", response_, 0, 3);

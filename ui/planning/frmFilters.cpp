@@ -119,7 +119,7 @@ void frmFilters::build() {
     limitLayout->addLayout(needed);
     layout->addWidget(limits, 1);
     showNeededOrder(nullptr);
-    resize(560, 760);
+    resize(470, 760);
 }
 
 void frmFilters::showWindow() {
