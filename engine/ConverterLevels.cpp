@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/DesignLists.h"
+#include "engine/FastAttenuation.h"
 #include "engine/FieldCaptions.h"
 #include "engine/NumberText.h"
 #include "engine/WantedProduct.h"
@@ -115,6 +116,7 @@ std::vector<ConverterStep> applyConverterFilters(std::vector<SpurTableRow>& rows
     const bool ifFiltered = filters.ifFilter.shape != FilterShape::None;
     std::vector<ConverterStep> steps;
     PairLevels stepLevels;
+    const FastAttenuation ifAt(filters.ifFilter);
     for (std::size_t begin = 0; begin < rows.size();) {
         std::size_t end = begin;
         const SpurTableRow* wantedRow = nullptr;
@@ -146,7 +148,7 @@ std::vector<ConverterStep> applyConverterFilters(std::vector<SpurTableRow>& rows
         for (std::size_t i = begin; i < end; ++i) {
             SpurTableRow& r = rows[i];
             const std::optional<double> mixer = drivesFiltered ? productLevel(&stepLevels, r.m, r.n) : r.level;
-            const Attenuation aIf = ifFiltered ? filters.ifFilter.attenuation(r.frequency) : Attenuation{};
+            const Attenuation aIf = ifFiltered ? ifAt(r.frequency) : Attenuation{};
             r.aRf = step.aRf;
             r.aLo = step.aLo;
             r.aIf = aIf.db;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/FastAttenuation.h"
+
 namespace kestrel {
 namespace {
 
@@ -61,10 +63,11 @@ NeededOrder neededIfOrder(const std::vector<SpurTableRow>& rows, const std::vect
     std::size_t lastFailing = 0; // tried first: it tends to fail the next order too
     for (int n = 1; n <= kMaxFilterOrder; ++n) {
         out.searched.order = n;
+        const FastAttenuation at(out.searched);
         for (std::size_t k = 0; k < steps.size(); ++k)
-            aWanted[k] = out.searched.attenuation(steps[k].wantedFrequency).db;
+            aWanted[k] = at(steps[k].wantedFrequency).db;
         const auto fails = [&](const HeldRow& h) {
-            const double level = h.mixer - out.searched.attenuation(h.frequency).db + aWanted[h.step];
+            const double level = h.mixer - at(h.frequency).db + aWanted[h.step];
             const auto limit = limitDbc({h.dbc, h.dbm}, steps[h.step].beforeIf - aWanted[h.step]);
             return level > *limit;
         };

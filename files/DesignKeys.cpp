@@ -7,6 +7,7 @@
 #include "engine/DesignLists.h"
 #include "engine/FieldCaptions.h"
 #include "engine/NumberText.h"
+#include "files/ConverterKeys.h"
 #include "files/DesignRecord.h"
 #include "files/MixerTableCsv.h"
 
@@ -25,6 +26,7 @@ enum class Rule {
     NotNegative, // a number not below zero
     Row,         // gridIMT(n): 11 entries
     Tail,        // gridIMT(n,6): the entries from LO order 6 on
+    Range,       // a number from min to max, whole when asked
 };
 
 struct Entry {
@@ -37,7 +39,43 @@ struct Entry {
     std::span<const std::string_view> items{};
     double MixerSpurTable::*reference = nullptr; // follows the text
     int row = 0;                                 // RF order of a gridIMT record
+    // A filter block's field: the block and the field in it.
+    DesignFilter Design::*block = nullptr;
+    std::string DesignFilter::*blockText = nullptr;
+    double min = 0, max = 0; // Range
+    bool whole = false;
+    // Stored only where it differs from the start-up design's, so that the
+    // files written before the value existed keep their bytes.
+    bool onlyChanged = false;
 };
+
+const std::string& textOf(const Design& d, const Entry& e) { return e.block ? (d.*e.block).*e.blockText : d.*e.text; }
+std::string& textOf(Design& d, const Entry& e) { return e.block ? (d.*e.block).*e.blockText : d.*e.text; }
+
+// The fields of the filter block with prefix X, in the order a save writes them.
+void addFilterBlock(std::vector<Entry>& out, const std::string& x, DesignFilter Design::*block) {
+    const auto field = [&](std::string name, Rule rule, std::string DesignFilter::*member, double min = 0,
+                           double max = 0, bool whole = false, std::span<const std::string_view> items = {}) {
+        Entry e{std::move(name), rule};
+        e.block = block;
+        e.blockText = member;
+        e.items = items;
+        e.min = min;
+        e.max = max;
+        e.whole = whole;
+        e.onlyChanged = true;
+        out.push_back(e);
+    };
+    field("cbo" + x + "Filter", Rule::List, &DesignFilter::shape, 0, 0, false, lists::kFilterShapes);
+    field("cbo" + x + "Response", Rule::List, &DesignFilter::response, 0, 0, false, lists::kFilterResponses);
+    field("txt" + x + "FilterLow", Rule::Double, &DesignFilter::low);
+    field("txt" + x + "FilterHigh", Rule::Double, &DesignFilter::high);
+    field("txt" + x + "FilterOrder", Rule::Range, &DesignFilter::order, 1, 15, true);
+    field("txt" + x + "FilterRipple", Rule::Range, &DesignFilter::ripple, 0.01, 3);
+    // Far beyond any filter, and the levels stay in the single range.
+    field("txt" + x + "FilterLoss", Rule::Range, &DesignFilter::loss, 0, 1e6);
+    field("txt" + x + "FilterFloor", Rule::Range, &DesignFilter::floor, 20, 150);
+}
 
 std::vector<Entry> buildEntries() {
     const auto record = [](const char* name, float Design::*number) {
@@ -116,6 +154,16 @@ std::vector<Entry> buildEntries() {
     out.push_back(text("txtPlanGuard", Rule::NotNegative, &Design::planGuard));
     out.push_back(text("txtPlanThreshold", Rule::Single, &Design::planThreshold));
     out.push_back(check("chkPlanAutoScan", &Design::planAutoScan));
+    // The converter's filters; their measured points and the limit line's
+    // rows follow (files/ConverterKeys).
+    addFilterBlock(out, "RF", &Design::rfFilter);
+    addFilterBlock(out, "LO", &Design::loFilter);
+    addFilterBlock(out, "IF", &Design::ifFilter);
+    for (auto name : {"chkUseLimits", "txtRespRequired"}) {
+        Entry e = name[0] == 'c' ? check(name, &Design::useLimits) : text(name, Rule::Double, &Design::respRequired);
+        e.onlyChanged = true;
+        out.push_back(e);
+    }
     return out;
 }
 
@@ -149,8 +197,9 @@ std::optional<std::string> storedText(const Design& d, const Entry& e) {
     case Rule::Tail: return csv::storedRow(d.imt, e.row, rowRoom(e.row)).tail;
     case Rule::Double:
     case Rule::Single:
-    case Rule::NotNegative: {
-        const std::string& text = d.*e.text;
+    case Rule::NotNegative:
+    case Rule::Range: {
+        const std::string& text = textOf(d, e);
         if (toDoubleStrict(text)) {
             const auto first = text.find_first_not_of(" \t\r\n\f\v");
             const auto last = text.find_last_not_of(" \t\r\n\f\v");
@@ -160,7 +209,7 @@ std::optional<std::string> storedText(const Design& d, const Entry& e) {
         if (!std::isfinite(lead)) return std::nullopt;
         return generalText(lead);
     }
-    default: return d.*e.text;
+    default: return textOf(d, e);
     }
 }
 
@@ -198,6 +247,11 @@ std::optional<std::string> judge(const Entry& e, std::string_view value) {
     case Rule::Tail:
         if (csv::setTableTail(scratch, e.row, value)) return std::nullopt;
         return "must be 5 comma-separated entries, LO orders 6 to 10";
+    case Rule::Range:
+        if (const auto v = toDoubleStrict(value); v && *v >= e.min && *v <= e.max && (!e.whole || std::floor(*v) == *v))
+            return std::nullopt;
+        return std::string(e.whole ? "must be a whole number" : "must be a number") + " from " + generalText(e.min) +
+               " to " + generalText(e.max);
     }
     return "cannot be used";
 }
@@ -210,7 +264,7 @@ void apply(Design& d, const Entry& e, std::string_view value) {
     case Rule::Row: csv::setTableRow(d.imt, e.row, value); break;
     case Rule::Tail: csv::setTableTail(d.imt, e.row, value); break;
     default:
-        d.*e.text = std::string(value);
+        textOf(d, e) = std::string(value);
         if (e.reference) d.imt.*e.reference = *toDoubleStrict(value);
         break;
     }
@@ -226,13 +280,15 @@ std::vector<DesignKey> designKeys(const Design& design) {
         // is listed as typed. value_or would read the text of every entry,
         // records and boxes too, which have none.
         std::optional<std::string> text = storedText(design, e);
-        out.push_back({e.name, fieldCaption(e.name), text ? std::move(*text) : design.*e.text});
+        out.push_back({e.name, fieldCaption(e.name), text ? std::move(*text) : textOf(design, e)});
     }
+    for (NamedValue& v : converterKeys(design)) out.push_back({v.name, fieldCaption(v.name), std::move(v.value)});
     return out;
 }
 
 std::optional<std::string> setValue(Design& design, std::string_view name, std::string_view value) {
     const Entry* e = find(name);
+    if (!e && isConverterName(name)) return setConverterValue(design, name, value);
     if (!e) return "there is no design value named \"" + std::string(name) + "\"";
     if (auto why = judge(*e, value)) return "the value of " + fieldCaption(e->name) + " " + *why;
     apply(design, *e, value);
@@ -241,9 +297,11 @@ std::optional<std::string> setValue(Design& design, std::string_view name, std::
 
 std::optional<std::vector<NamedValue>> extensionValues(const Design& design, std::string& why) {
     std::vector<NamedValue> out;
+    static const Design startUp;
     for (const Entry& e : entries()) {
         if (!e.inExtension) continue;
         const std::optional<std::string> value = storedText(design, e);
+        if (e.onlyChanged && value == storedText(startUp, e)) continue;
         if (e.rule == Rule::Tail && value && value->empty()) continue;
         if (!value) {
             why = "the value of " + fieldCaption(e.name) + " is too large for a design file";
@@ -260,14 +318,41 @@ std::optional<std::vector<NamedValue>> extensionValues(const Design& design, std
             return std::nullopt;
         }
     }
+    Design loaded; // the values must load again
+    ConverterLoad load;
+    for (NamedValue& v : converterValues(design)) {
+        if (auto refused = loadConverterValue(loaded, v.name, v.value, load)) {
+            why = *refused;
+            return std::nullopt;
+        }
+        if (!fitsRecord(v)) {
+            why = "the value of " + fieldCaption(v.name) + " is too long for a design file";
+            return std::nullopt;
+        }
+        out.push_back(std::move(v));
+    }
     return out;
 }
 
 std::optional<std::string> applyExtension(Design& design, const std::vector<NamedValue>& stored) {
     std::set<std::string> seen;
+    // No file before the filters stored them: a file that does not is
+    // without filters and with the start-up limit line.
+    const Design startUp;
+    design.rfFilter = startUp.rfFilter;
+    design.loFilter = startUp.loFilter;
+    design.ifFilter = startUp.ifFilter;
+    design.limits = startUp.limits;
+    design.useLimits = startUp.useLimits;
+    design.respRequired = startUp.respRequired;
+    ConverterLoad load;
     for (const NamedValue& v : stored) {
         // Which of two values would count is anybody's guess.
         if (!seen.insert(v.name).second) return fieldCaption(v.name) + " is stored twice";
+        if (isConverterName(v.name)) {
+            if (auto why = loadConverterValue(design, v.name, v.value, load)) return why;
+            continue;
+        }
         const Entry* e = find(v.name);
         if (!e || !e->inExtension) continue;
         if (auto why = judge(*e, v.value))

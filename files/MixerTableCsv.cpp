@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/NumberText.h"
+#include "files/CsvFields.h"
 
 namespace kestrel::csv {
 namespace {
@@ -14,65 +15,6 @@ constexpr int kColumns = PairLevels::kMaxM + 1;
 constexpr std::string_view kEmDash = "\xE2\x80\x94";
 constexpr std::string_view kEnDash = "\xE2\x80\x93";
 constexpr std::size_t kLongestQuoted = 24; // of a bad field, in a message
-
-struct Field {
-    std::string text;
-    bool quoted = false;
-    bool open = false; // a quote that the line never closes
-};
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-std::string_view trimmed(std::string_view s, char separator) {
-    const auto blank = [separator](char c) { return isBlank(c) && c != separator; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-// The fields of one line; a separator inside double quotes is text, and
-// two double quotes there are one.
-std::vector<Field> splitFields(std::string_view line, char separator) {
-    std::vector<Field> out;
-    std::size_t i = 0;
-    while (true) {
-        Field f;
-        while (i < line.size() && line[i] != separator && isBlank(line[i])) ++i;
-        if (i < line.size() && line[i] == '"') {
-            f.quoted = f.open = true;
-            for (++i; i < line.size(); ++i) {
-                if (line[i] != '"') {
-                    f.text += line[i];
-                } else if (i + 1 < line.size() && line[i + 1] == '"') {
-                    f.text += '"';
-                    ++i;
-                } else {
-                    ++i;
-                    f.open = false;
-                    break;
-                }
-            }
-        }
-        // Up to the separator; after a closing quote only blanks belong here.
-        const std::size_t end = std::min(line.find(separator, i), line.size());
-        f.text += line.substr(i, end - i);
-        out.push_back(std::move(f));
-        if (end == line.size()) return out;
-        i = end + 1;
-    }
-}
-
-// The first row's separator, outside quotes: ";" or a tab where it has one.
-char separatorOf(std::string_view header) {
-    bool quoted = false, tab = false;
-    for (char c : header) {
-        if (c == '"') quoted = !quoted;
-        if (quoted) continue;
-        if (c == ';') return ';';
-        tab = tab || c == '\t';
-    }
-    return tab ? '\t' : ',';
-}
 
 std::optional<int> order(const Field& field, int highest, char separator) {
     const std::string_view text = trimmed(field.text, separator);
@@ -139,11 +81,7 @@ std::optional<TableEntry> readEntry(std::string_view text, bool decimalComma) {
     if (text.empty() || text == "-" || text == kEmDash || text == kEnDash) return TableEntry{};
     const bool bound = text.front() == '>';
     if (bound) text = trimmed(text.substr(1), '\0');
-    std::string number(text);
-    if (decimalComma && number.find('.') == std::string::npos)
-        if (const std::size_t comma = number.find(','); comma != std::string::npos && number.find(',', comma + 1) == std::string::npos)
-            number[comma] = '.';
-    const auto value = toSingleStrict(number);
+    const auto value = toSingleStrict(withDecimalPoint(text, decimalComma));
     if (!value || (bound && *value < 0)) return std::nullopt;
     return TableEntry{bound ? -double(*value) : double(*value), bound};
 }

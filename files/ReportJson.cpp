@@ -85,7 +85,12 @@ std::string designReport(const Design& design, const DesignReport& report, const
                ", \"product\": " + jsonString(productName(r.m, r.n, r.family)) +
                ", \"frequency\": " + shortText(r.frequency) + ", \"in_band\": " + boolText(r.inBand) +
                ", \"between_markers\": " + (r.betweenMarkers ? boolText(*r.betweenMarkers) : "null") +
-               ", \"level_dbc\": " + levelText(r.level) + ", \"role\": " + jsonString(role) + "}";
+               ", \"level_dbc\": " + levelText(r.level) + ", \"role\": " + jsonString(role) +
+               ", \"a_rf\": " + levelText(r.aRf) + ", \"a_lo\": " + levelText(r.aLo) +
+               ", \"a_if\": " + levelText(r.aIf) + ", \"mixer_dbc\": " + levelText(r.mixerLevel) +
+               ", \"level_dbm\": " + levelText(r.levelDbm) + ", \"limit\": " + levelText(r.limit) +
+               ", \"margin\": " + levelText(r.margin) +
+               ", \"outside_filter_data\": " + boolText(r.outsideFilterData) + "}";
     }
     out += "\n  ],\n  \"steps\": [";
 
@@ -100,7 +105,10 @@ std::string designReport(const Design& design, const DesignReport& report, const
     out += "\n  ],\n  \"summary\": {\"steps\": " + std::to_string(report.steps) +
            ", \"products\": " + std::to_string(report.rows.size()) +
            ", \"in_band\": " + std::to_string(inBand) + ", \"between_markers\": " + std::to_string(between) +
-           ", \"worst\": " + worstText(worstOverall(steps), true) + "}\n}\n";
+           ", \"worst\": " + worstText(worstOverall(steps), true) + "},\n  \"limits\": {\"used\": " +
+           boolText(report.limitsUsed) + ", \"pass\": " + boolText(report.verdict.pass) +
+           ", \"worst_margin\": " + levelText(report.verdict.worstMargin) + ", \"needed_if_order\": " +
+           (report.needed && report.needed->order ? std::to_string(*report.needed->order) : "null") + "}\n}\n";
     return out;
 }
 

@@ -58,11 +58,17 @@ std::string spurTable(const std::vector<SpurTableRow>& rows, std::string_view fr
     const std::string unit = " (" + std::string(freqUnit) + ")";
     std::string out = record({"step", "RF frequency" + unit, "LO frequency" + unit, "m", "n",
                               "family", "product", "frequency" + unit, "in band",
-                              "between markers", "level (dBc)", "role"});
+                              "between markers", "level (dBc)", "role", "A_RF (dB)", "A_LO (dB)", "A_IF (dB)",
+                              "mixer level (dBc)", "level (dBm)", "limit (dBc)", "margin (dB)",
+                              "outside filter data"});
     out.reserve(out.size() + rows.size() * 64);
     // Step texts repeat for every pair, level texts for every step.
-    CachedText rfText, loText;
-    std::array<CachedText, kOrderCount * kOrderCount> levelTexts;
+    CachedText rfText, loText, aRfText, aLoText;
+    std::array<CachedText, kOrderCount * kOrderCount> levelTexts, mixerTexts;
+    const auto optional = [](std::string& out, const std::optional<double>& v) {
+        out += ',';
+        if (v) out += levelText(*v);
+    };
     for (const SpurTableRow& r : rows) {
         const bool sum = r.family == ProductFamily::Sum;
         out += std::to_string(r.step);
@@ -89,6 +95,21 @@ std::string spurTable(const std::vector<SpurTableRow>& rows, std::string_view fr
                           : levelText(*r.level);
         out += ',';
         appendField(out, roleText(r.role, r.m, r.n, r.family));
+        out += ',';
+        out += aRfText.of(r.aRf, &levelText);
+        out += ',';
+        out += aLoText.of(r.aLo, &levelText);
+        out += ',';
+        out += levelText(r.aIf);
+        out += ',';
+        if (r.mixerLevel)
+            out += cached ? mixerTexts[r.m * kOrderCount + r.n].of(*r.mixerLevel, &levelText)
+                          : levelText(*r.mixerLevel);
+        optional(out, r.levelDbm);
+        optional(out, r.limit);
+        optional(out, r.margin);
+        out += ',';
+        out += yesNo(r.outsideFilterData);
         out += "\r\n";
     }
     return out;

@@ -206,8 +206,8 @@ TEST_F(SpurToolsUi, AutomaticIsDecidedAtEverySolveAndLoadAChoiceStaysRolesAgree)
     EXPECT_EQ(solveWith("9", "10"), Difference);
     w_->spectrumDisplay().placeStepLines(0);
     EXPECT_EQ(tools().hoverText(w_->spectrumDisplay().FreqToX(36.5f)), "1 LO + 1 RF: 36.5 GHz, image, 0 dBc");
-    for (const char* row : {"\n0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,no,0,image\r",
-                            "\n0,12.5,24,1,1,difference,1 LO - 1 RF,11.5,no,no,0,wanted output\r"})
+    for (const char* row : {"\n0,12.5,24,1,1,sum,1 LO + 1 RF,36.5,yes,no,0,image,",
+                            "\n0,12.5,24,1,1,difference,1 LO - 1 RF,11.5,no,no,0,wanted output,"})
         EXPECT_TRUE(exportTable("t.csv").contains(row)) << row;
     menu("mnuSpurChart");
     display::SpurChart& chart = tools().chart()->chart();
