@@ -92,6 +92,26 @@ void AnalyzerPanel::setShadedIntervals(std::vector<ShadedInterval> intervals) {
     scheduleUpdate();
 }
 
+void AnalyzerPanel::setMask(const std::vector<QLineF>& segments) {
+    while (mask_.size() < segments.size()) {
+        const QByteArray name = QStringLiteral("LimitMask(%1)").arg(mask_.size()).toLatin1();
+        const LineSpec spec{std::string_view(name.constData(), size_t(name.size())), 0, 0, 0, 0, kLimitColor,
+                            false, 2, Qt::SolidLine, false};
+        mask_.push_back(new LineShape(spec, this, this));
+    }
+    for (std::size_t i = 0; i < mask_.size(); ++i) {
+        LineShape& line = *mask_[i];
+        const bool used = i < segments.size();
+        if (used) {
+            line.setX1(segments[i].x1());
+            line.setY1(segments[i].y1());
+            line.setX2(segments[i].x2());
+            line.setY2(segments[i].y2());
+        }
+        line.setVisible(used);
+    }
+}
+
 void AnalyzerPanel::paintShading(QPainter& painter) const {
     // The plotting area, 0 dBc down to the baseline.
     const double top = kZeroDbcY / kTwipsPerPixel;
@@ -144,6 +164,7 @@ void AnalyzerPanel::paintEvent(QPaintEvent*) {
     paintShading(painter);
     const QRectF clip = rect();
     for (const LineShape* line : spurs_) line->paint(painter, clip);
+    for (const LineShape* line : mask_) line->paint(painter, clip);
     for (const LineShape* line : markers_) line->paint(painter, clip);
 }
 

@@ -39,6 +39,12 @@ public:
     void setShadedIntervals(std::vector<ShadedInterval> intervals);
     const std::vector<ShadedInterval>& shadedIntervals() const { return shaded_; }
 
+    // The limit line as a red step line: one line object per segment,
+    // `LimitMask(0)`, `LimitMask(1)`..., ends in twips. Objects beyond the
+    // segments given are hidden, not destroyed.
+    void setMask(const std::vector<QLineF>& segments);
+    const std::vector<LineShape*>& maskLines() const { return mask_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -58,6 +64,7 @@ private:
     std::vector<LineShape*> graticule_;
     std::array<LineShape*, kSpurLineCount> spurs_{};
     std::array<LineShape*, 2> markers_{};
+    std::vector<LineShape*> mask_;
     std::vector<ShadedInterval> shaded_;
     QPixmap background_;
     bool backgroundStale_ = true;

@@ -83,6 +83,12 @@ void LineShape::placeAt(float x) {
     changed();
 }
 
+void LineShape::setFailsLimit(bool fails) {
+    if (fails == failsLimit_) return;
+    failsLimit_ = fails;
+    changed();
+}
+
 void LineShape::paint(QPainter& painter, const QRectF& clip) const {
     if (!visible_) return;
     QLineF line(x1_ / kTwipsPerPixel, y1_ / kTwipsPerPixel, x2_ / kTwipsPerPixel,
@@ -93,7 +99,7 @@ void LineShape::paint(QPainter& painter, const QRectF& clip) const {
         return;
     const double margin = width_ + 1;
     if (!clipSegment(line, clip.adjusted(-margin, -margin, margin, margin))) return;
-    QPen pen(color_, width_, style_, Qt::FlatCap);
+    QPen pen(color(), width_, style_, Qt::FlatCap);
     painter.setPen(pen);
     painter.drawLine(line);
 }

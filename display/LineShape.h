@@ -15,6 +15,7 @@ namespace kestrel::display {
 
 inline constexpr double kTwipsPerPixel = 15;
 inline constexpr QRgb kDefaultLineColor = 0xFF000000;
+inline constexpr QRgb kLimitColor = 0xFFFF0000; // the limit line and what fails it
 
 struct LineSpec {
     std::string_view name;
@@ -51,6 +52,7 @@ class LineShape : public QObject {
     Q_PROPERTY(int width READ width WRITE setWidth)
     Q_PROPERTY(int penStyle READ penStyle WRITE setPenStyle)
     Q_PROPERTY(QString label READ label WRITE setLabel)
+    Q_PROPERTY(bool failsLimit READ failsLimit WRITE setFailsLimit)
 
 public:
     // `canvas` paints the line and is its parent; `host` is told of changes.
@@ -62,7 +64,8 @@ public:
     double x2() const { return x2_; }
     double y2() const { return y2_; }
     bool isVisible() const { return visible_; }
-    QColor color() const { return color_; }
+    // A line that fails the limit line is drawn red, whatever its own colour.
+    QColor color() const { return failsLimit_ ? QColor(kLimitColor) : color_; }
     int width() const { return width_; }
     int penStyle() const { return int(style_); }
     QString label() const { return label_; }
@@ -76,6 +79,8 @@ public:
     void setWidth(int w);
     void setPenStyle(int s);
     void setLabel(const QString& text) { label_ = text; } // descriptive only, never drawn
+    bool failsLimit() const { return failsLimit_; }
+    void setFailsLimit(bool fails);
 
     // Both ends to one x, shown: how a replay places a vertical line.
     void placeAt(float x);
@@ -100,6 +105,7 @@ private:
     int width_;
     Qt::PenStyle style_;
     QString label_;
+    bool failsLimit_ = false;
     float frequency_ = std::numeric_limits<float>::quiet_NaN();
 };
 

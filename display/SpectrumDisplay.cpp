@@ -86,18 +86,23 @@ void SpectrumDisplay::ShowEdgeLabels() {
 void SpectrumDisplay::placeDifferenceLines(int k) {
     if (!spanUsable()) return;
     const SpurMatrix& mx = *source_.matrix;
+    lastStep_ = k;
+    applyMask(k);
     for (int i = 0; i < kDifferenceLineCount; ++i) {
         const SpurLineId id = kReplayOrder[i];
         placeLine(i, mx.DiffSpur(k, id.m, id.n));
+        applyLook(i, k);
     }
 }
 
 void SpectrumDisplay::placeSumLines(int k) {
     if (!spanUsable()) return;
     const SpurMatrix& mx = *source_.matrix;
+    lastStep_ = k;
     for (int i = kDifferenceLineCount; i < kSpurLineCount; ++i) {
         const SpurLineId id = kReplayOrder[i];
         placeLine(i, mx.SumSpur(k, id.m, id.n));
+        applyLook(i, k);
     }
 }
 
@@ -155,12 +160,44 @@ void SpectrumDisplay::redrawNow() {
 }
 
 void SpectrumDisplay::ApplySpurLevels(const PairLevels& levels) {
+    levels_ = levels;
     for (int i = 0; i < kSpurLineCount; ++i) {
         const SpurLineId id = kReplayOrder[i];
         if (id.m == 1 && id.n == 1) continue;
         const std::optional<double> level = levels.at(id.m, id.n);
         panel_.spurLine(i).setY1(level ? SpurLineTop(*level) : float(kBaselineY));
     }
+}
+
+void SpectrumDisplay::applyLook(int replayIndex, int k) {
+    if (k < 0 || k >= int(overlay_.size())) return;
+    const LineLook& look = overlay_[k].lines[replayIndex];
+    LineShape& line = panel_.spurLine(replayIndex);
+    if (look.top) line.setY1(*look.top);
+    line.setFailsLimit(look.fails);
+}
+
+void SpectrumDisplay::applyMask(int k) {
+    static const std::vector<QLineF> none;
+    // The mask lives on the span of the last solve, like the lines.
+    panel_.setMask(k >= 0 && k < int(overlay_.size()) && spanUsable() ? overlay_[k].mask : none);
+}
+
+void SpectrumDisplay::setOverlay(std::vector<StepOverlay> overlay) {
+    overlay_ = std::move(overlay);
+    // Tops the overlay does not set are the pair levels'.
+    if (levels_) ApplySpurLevels(*levels_);
+    if (overlay_.empty()) {
+        for (int i = 0; i < kSpurLineCount; ++i) panel_.spurLine(i).setFailsLimit(false);
+        panel_.setMask({});
+    }
+}
+
+void SpectrumDisplay::showOverlay() {
+    if (overlay_.empty()) return;
+    const int k = lastStep_ >= 0 && lastStep_ < int(overlay_.size()) ? lastStep_ : 0;
+    applyMask(k);
+    for (int i = 0; i < kSpurLineCount; ++i) applyLook(i, k);
 }
 
 } // namespace kestrel::display

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "display/AnalyzerPanel.h"
+#include "display/LimitOverlay.h"
 #include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
 
@@ -88,16 +89,29 @@ public:
     // nothing that was never estimated or measured is drawn as if it were.
     void ApplySpurLevels(const PairLevels& levels);
 
+    // What the filters and the limit line show at each step; every replay
+    // step copies its entry onto the lines and the mask. Empty: no line
+    // fails, the mask is hidden and the tops are the pair levels again.
+    void setOverlay(std::vector<StepOverlay> overlay);
+    bool hasOverlay() const { return !overlay_.empty(); }
+    // The overlay of the step last placed (or of step 0) onto what is shown.
+    void showOverlay();
+
 private:
     AnalyzerPanel& panel_;
     DisplayReadouts readouts_;
     DisplaySource source_;
     void placeLine(int replayIndex, float f);
+    void applyLook(int replayIndex, int k);
+    void applyMask(int k);
 
     int mMax_ = kMaxOrder;
     int nMax_ = kMaxOrder;
     float marker1Freq_ = 0;
     float marker2Freq_ = 0;
+    std::vector<StepOverlay> overlay_;
+    std::optional<PairLevels> levels_; // the last pair levels applied
+    int lastStep_ = -1;                // the step whose lines were placed last
 };
 
 } // namespace kestrel::display

@@ -103,6 +103,8 @@ constexpr std::array kLayout = std::to_array<ControlSpec>({
     {"txtRFDisFreq", "", K::Text, 6360, 5040, 975, 240, "FREQUENCY", ReadOnly},
     {"Label35", "", K::Label, 2880, 5160, 1260, 225, " Blue = Sum Spurs  "},
     {"Label36", "", K::Label, 4080, 5160, 1305, 225, "  Green = Diff. Spurs "},
+    // The limit line's verdict, empty while the limit line is not checked.
+    {"lblVerdict", "", K::Label, 7380, 4920, 3075, 240, ""},
     {"lblWorking4", "", K::Label, 7920, 5160, 1320, 225, "Actual LO Frequency"},
     {"lblWorking3", "", K::Label, 9360, 5160, 1095, 255, "Tracking LO"},
     {"gridSpurs", "", K::Grid, 2880, 5400, 7695, 2775, ""},

@@ -63,6 +63,9 @@ public:
     // warnings, and the lines stay as they are.
     std::optional<PairLevels> checkedLevels();
 
+    // The model the next evaluation uses.
+    const LevelModel& modelInUse() const { return model(); }
+
 private:
     QWidget* leave(QLineEdit* left);
     std::optional<LevelInputs> readInputs(QLineEdit* left, QWidget*& fault) const;

@@ -80,6 +80,9 @@ public:
     // when no visible spur line or marker is within reach.
     QString hoverText(double xTwips) const;
 
+    // Markers by the strict conversion the replays use; none without both.
+    std::optional<MarkerPair> markers() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -87,7 +90,6 @@ private:
     void updateShading();
     void refreshChart();
     void decideWanted();
-    std::optional<MarkerPair> markers() const;
 
     QWidget* window_;
     const SpurMatrix& matrix_;

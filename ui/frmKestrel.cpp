@@ -20,6 +20,7 @@
 #include "display/SweepDriver.h"
 #include "ui/Banner.h"
 #include "ui/ButtonKeys.h"
+#include "ui/ConverterCheck.h"
 #include "ui/DesignFiles.h"
 #include "ui/DesignForm.h"
 #include "ui/FieldCaptions.h"
@@ -38,6 +39,7 @@
 #include "ui/SpurLevelFields.h"
 #include "ui/SpurTools.h"
 #include "ui/frmMixer.h"
+#include "ui/planning/frmFilters.h"
 #include "ui/planning/frmIfPlanner.h"
 #include "ui/planning/frmSpurTable.h"
 
@@ -57,7 +59,7 @@ struct MenuSpec {
     bool submenu;
 };
 
-constexpr std::array<MenuSpec, 18> kMenus = {{
+constexpr std::array<MenuSpec, 19> kMenus = {{
     {"mnuFile", "&File", nullptr, true},
     {"mnuSave", "&Save", "mnuFile", false},
     {"mnuLoad", "&Load", "mnuFile", false},
@@ -74,6 +76,8 @@ constexpr std::array<MenuSpec, 18> kMenus = {{
     {"mnuSpurFree", "Spur-Free &Bands...", "mnuOptions", false},
     {"mnuSpurChart", "Spur &Chart...", "mnuOptions", false},
     {"mnuIfPlanner", "&IF Planner...", "mnuOptions", false},
+    // L: F is Frequency Units' letter in this menu.
+    {"mnuFilters", "Filters and &Limits...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
     {"mnuKstHelp", "&Help", nullptr, false},
 }};
@@ -181,6 +185,7 @@ void frmKestrel::buildMenus() {
     on("mnuExport", &frmKestrel::mnuExport_Click);
     on("mnuSpurChart", &frmKestrel::mnuSpurChart_Click);
     on("mnuIfPlanner", &frmKestrel::mnuIfPlanner_Click);
+    on("mnuFilters", &frmKestrel::mnuFilters_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -215,6 +220,7 @@ void frmKestrel::Form_Unload() {
     if (spurTools_) spurTools_->closeWindows();
     if (spurTable_) spurTable_->close();
     if (planner_) planner_->close();
+    if (filters_) filters_->close();
 }
 
 void frmKestrel::closeEvent(QCloseEvent* event) {
@@ -227,6 +233,7 @@ void frmKestrel::selectUnit(const QString& unit) {
     for (int i = 0; i < kUnitLabels; ++i)
         control<QLabel>(QStringLiteral("lblFreq(%1)").arg(i).toLatin1().constData())->setText(unit);
     if (spurTools_) spurTools_->unitChanged();
+    if (filters_) filters_->setUnit(unit);
 }
 
 void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
@@ -303,6 +310,7 @@ void frmKestrel::cmdCalculate_Click() {
     lblWorking2_->hide();
     setReplayEnabled(true);
     spurTools_->solved({in->mMax, in->nMax, in->trackingLO});
+    converter_->evaluate();
     if (levelsRefused) levels_->focusBack(levelsRefused);
 }
 

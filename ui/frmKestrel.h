@@ -21,6 +21,7 @@ class frmMixer;
 class frmAboutKestrel;
 class frmSpurTable;
 class frmIfPlanner;
+class frmFilters;
 
 namespace kestrel::display {
 class SpectrumDisplay;
@@ -41,7 +42,11 @@ class HelpViewer;
 class FormPrinter;
 class SpurLevelFields;
 class SpurTools;
+class ConverterCheck;
 } // namespace kestrel::ui
+namespace kestrel {
+struct Design;
+}
 
 class frmKestrel : public QMainWindow {
     Q_OBJECT
@@ -84,6 +89,12 @@ public:
     void mnuIfPlanner_Click();
     // The planner, created hidden on first use with the finder's threshold.
     frmIfPlanner& ifPlanner();
+    // The converter's filters and the limit line.
+    void mnuFilters_Click();
+    // The filters window, created hidden on first use.
+    frmFilters& filtersWindow();
+    // The design as the window holds it.
+    kestrel::Design windowDesign() const;
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -114,6 +125,7 @@ private:
     void buildReplays();
     void wireSpurTools();
     void registerFormParts();
+    void wireFilters();
 
     template <class T> T* control(const char* name) const;
 
@@ -152,6 +164,8 @@ private:
     QCheckBox* chkSUMONLY_ = nullptr;
     std::unique_ptr<frmSpurTable> spurTable_;
     std::unique_ptr<frmIfPlanner> planner_;
+    std::unique_ptr<frmFilters> filters_;
+    kestrel::ui::ConverterCheck* converter_ = nullptr;
     std::unique_ptr<kestrel::ui::SpurTools> spurTools_; // last: goes first, before what it watches
 };
 

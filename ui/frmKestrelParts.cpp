@@ -14,9 +14,11 @@
 #include "display/SpectrumDisplay.h"
 #include "display/StepDriver.h"
 #include "display/SweepDriver.h"
+#include "ui/ConverterCheck.h"
 #include "ui/DesignFiles.h"
 #include "ui/DesignForm.h"
 #include "ui/DesignFormParts.h"
+#include "ui/planning/frmFilters.h"
 #include "ui/FileLists.h"
 #include "ui/FocusEvents.h"
 #include "ui/FormPrinter.h"
@@ -147,7 +149,9 @@ void frmKestrel::wireSpurTools() {
     levels_->onEvaluated([this](const PairLevels& t) {
         spurTools_->levelsEvaluated(t, levels_->inputs(), spurTable_->activeModel());
         spurTable_->updateNote();
+        if (converter_) converter_->evaluate();
     });
+    wireFilters();
     registerFormParts();
 }
 
@@ -159,6 +163,11 @@ void frmKestrel::registerFormParts() {
     form_->add(ui::spurToolsPart(*spurTools_));
     form_->add(ui::spurTablePart(*spurTable_));
     form_->add(ui::plannerPart([this]() -> frmIfPlanner& { return ifPlanner(); }));
+    // The filters window is made when a design is shown, so that it opens on it.
+    form_->add({[this](Design& d) {
+                    if (filters_) filters_->toDesign(d);
+                },
+                [this](const Design& d) { filtersWindow().fromDesign(d); }});
     form_->add({[this](Design& d) { d.unit = freqUnit_.toStdString(); },
                 [this](const Design& d) { selectUnit(QString::fromLatin1(d.unit.data(), qsizetype(d.unit.size()))); }});
 }
