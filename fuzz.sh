@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer (with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for the given number of seconds,
-# 60 by default: the design codec, then the mixer spur table's CSV
-# reader. A second argument runs one of them only ("design-file" or
-# "mixer-table"). New inputs go to build-fuzz/<target>-corpus; the seeds in
+# 60 by default: the design codec, the mixer spur table's CSV reader, then
+# the measured filter response's CSV and Touchstone readers. A second
+# argument runs one of them only ("design-file", "mixer-table", "filter-csv"
+# or "touchstone"). New inputs go to build-fuzz/<target>-corpus; the seeds in
 # tests/fuzz are only read. A finding is written to build-fuzz/ and ends the
 # run with a failure.
 set -euo pipefail
@@ -30,19 +31,29 @@ fuzz() {
 }
 
 case "$only" in
-    "" | design-file | mixer-table) ;;
-    *) echo "fuzz.sh: no fuzz target \"$only\" (design-file or mixer-table)" >&2; exit 2 ;;
+    "" | design-file | mixer-table | filter-csv | touchstone) ;;
+    *) echo "fuzz.sh: no fuzz target \"$only\" (design-file, mixer-table, filter-csv or touchstone)" >&2; exit 2 ;;
 esac
 if [ -z "$only" ] || [ "$only" = design-file ]; then
     # The corpus found so far stays where earlier runs put it.
     [ -d "$out/corpus" ] && [ ! -d "$out/design-file-corpus" ] && mv "$out/corpus" "$out/design-file-corpus"
     fuzz design-file tests/fuzz/corpus \
         files/DesignRecord.cpp files/DesignExtension.cpp files/DesignKeys.cpp files/DesignCodec.cpp \
-        files/MixerTableCsv.cpp engine/FieldCaptions.cpp engine/LevelModel.cpp engine/NumberText.cpp \
-        engine/SpurLevels.cpp tests/fuzz/DesignFileFuzz.cpp
+        files/MixerTableCsv.cpp files/CsvFields.cpp engine/FieldCaptions.cpp engine/LevelModel.cpp \
+        engine/NumberText.cpp engine/SpurLevels.cpp tests/fuzz/DesignFileFuzz.cpp
 fi
 if [ -z "$only" ] || [ "$only" = mixer-table ]; then
     fuzz mixer-table tests/fuzz/mixer-table-corpus \
-        files/MixerTableCsv.cpp engine/LevelModel.cpp engine/NumberText.cpp engine/SpurLevels.cpp \
-        tests/fuzz/MixerTableFuzz.cpp
+        files/MixerTableCsv.cpp files/CsvFields.cpp engine/LevelModel.cpp engine/NumberText.cpp \
+        engine/SpurLevels.cpp tests/fuzz/MixerTableFuzz.cpp
+fi
+if [ -z "$only" ] || [ "$only" = filter-csv ]; then
+    fuzz filter-csv tests/fuzz/filter-csv-corpus \
+        files/FilterData.cpp files/TouchstoneRead.cpp files/CsvFields.cpp engine/NumberText.cpp \
+        tests/fuzz/FilterCsvFuzz.cpp
+fi
+if [ -z "$only" ] || [ "$only" = touchstone ]; then
+    fuzz touchstone tests/fuzz/touchstone-corpus \
+        files/FilterData.cpp files/TouchstoneRead.cpp files/CsvFields.cpp engine/NumberText.cpp \
+        tests/fuzz/TouchstoneFuzz.cpp
 fi

@@ -1,6 +1,7 @@
 #include "cli/ReportCommand.h"
 #include "cli/ResponsesCommand.h"
 
+#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "files/DesignExtension.h"
 #include "files/DesignFileIO.h"
 #include "files/DesignKeys.h"
+#include "files/FilterData.h"
 #include "files/PlanCsv.h"
 #include "files/ReportJson.h"
 #include "files/SpurTableCsv.h"
@@ -33,11 +35,14 @@ constexpr const char* kUsageText =
     "       kestrel-report responses DESIGN.kst|--default [--set NAME=VALUE]... [--step S]\n"
     "                                [--format csv|json] [--output FILE]\n"
     "       kestrel-report --help | --version\n"
+    "  Every command also takes --filter RF|LO|IF=FILE (repeatable).\n"
     "\n"
     "  analyze   solve every step and write the spur table as CSV, as the\n"
     "            window's \"Export Spur Table\" writes it, or as one JSON object\n"
     "  check     pass when no step has a product between the markers at or\n"
-    "            above the band finder's threshold (txtThreshold)\n"
+    "            above the band finder's threshold (txtThreshold); with chkUseLimits=1,\n"
+    "            pass when every product in the display band meets the limit line\n"
+    "            (gridLimits(0), gridLimits(1), ...), ending with the verdict line\n"
     "  plan      run the IF planner with the design's planner settings\n"
     "  keys      list every stored name, its caption and its value, tab-separated\n"
     "  responses the receiver's responses at RF step S (default the middle step):\n"
@@ -45,9 +50,14 @@ constexpr const char* kUsageText =
     "            rejection in dB and whether it meets txtRespRequired\n"
     "  --default the start-up design in place of a file\n"
     "  --set     change one stored value before the run, checked as a load checks it\n"
+    "  --filter  load a measured response (.csv, .s2p or .ts) into the RF, LO or IF\n"
+    "            filter, as \"Load Data...\" does, after every --set\n"
     "\n"
     "Exit status: 0 success or check passed, 1 check failed, 2 bad usage, an unreadable or broken design, an\n"
     "unknown name, a refused value or an output that could not be written.\n";
+
+// Far more than 2,001 points of any Touchstone file.
+constexpr std::size_t kMaxFilterFileSize = std::size_t{64} << 20;
 
 CommandResult refused(std::string line) { return {kRefused, {}, std::move(line)}; }
 
@@ -56,6 +66,7 @@ struct Invocation {
     std::string design; // empty with --default
     bool useDefault = false;
     std::vector<std::pair<std::string, std::string>> sets;
+    std::vector<std::pair<std::string, std::string>> filters; // block prefix, file
     std::string format = "csv";
     std::optional<std::string> output;
     std::optional<std::string> step; // responses: --step
@@ -79,7 +90,7 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == "--set" || a == "--format" || a == "--output" || a == "--step") {
+        if (a == "--set" || a == "--format" || a == "--output" || a == "--filter" || a == "--step") {
             if (!hasValue) {
                 why = a + " needs a value";
                 return std::nullopt;
@@ -92,6 +103,15 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
                     return std::nullopt;
                 }
                 inv.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
+            } else if (a == "--filter") {
+                const auto eq = v.find('=');
+                const std::string block = v.substr(0, eq);
+                if (eq == std::string::npos || (block != "RF" && block != "LO" && block != "IF") ||
+                    eq + 1 == v.size()) {
+                    why = "--filter " + df::readableName(v) + ": RF=FILE, LO=FILE or IF=FILE expected";
+                    return std::nullopt;
+                }
+                inv.filters.emplace_back(block, v.substr(eq + 1));
             } else if (!optionOf(a, inv.command)) {
                 why = a + " is not an option of " + inv.command;
                 return std::nullopt;
@@ -122,6 +142,33 @@ std::optional<Invocation> parseArguments(const std::vector<std::string>& args, s
     return inv;
 }
 
+// A measured response into one filter block, as "Load Data..." puts it.
+bool loadFilterFile(Design& design, const std::string& block, const std::string& path, std::string& why) {
+    const std::string name = df::readableName(path);
+    const df::FileBytes file = df::readFileHead(path, kMaxFilterFileSize);
+    if (!file.error.empty()) {
+        why = name + ": cannot be read: " + file.error;
+        return false;
+    }
+    if (file.bytes.size() >= kMaxFilterFileSize) {
+        why = name + ": too large for a filter's data";
+        return false;
+    }
+    const std::string shown = name.substr(name.find_last_of('/') + 1);
+    const filterdata::FilterDataRead read = filterdata::readFilterData(file.bytes, shown, design.unit);
+    if (!read.points) {
+        why = read.why.find(shown) == std::string::npos ? name + ": " + read.why : read.why;
+        return false;
+    }
+    DesignFilter& filter = block == "RF" ? design.rfFilter : block == "LO" ? design.loFilter : design.ifFilter;
+    filter.points = *read.points;
+    filter.dataName = shown;
+    std::string ending = shown.size() >= 4 ? shown.substr(shown.size() - 4) : shown;
+    for (char& c : ending) c = char(std::tolower(static_cast<unsigned char>(c)));
+    filter.shape = ending == ".csv" ? "Measured (CSV)" : "Measured (Touchstone)";
+    return true;
+}
+
 // The design with every --set applied, or the line that refuses it.
 std::optional<Design> loadDesign(const Invocation& inv, std::string& why) {
     Design design;
@@ -145,6 +192,9 @@ std::optional<Design> loadDesign(const Invocation& inv, std::string& why) {
             return std::nullopt;
         }
     }
+    // After the values, so that a Touchstone file follows the design's unit.
+    for (const auto& [block, path] : inv.filters)
+        if (!loadFilterFile(design, block, path, why)) return std::nullopt;
     return design;
 }
 
@@ -174,6 +224,23 @@ CommandResult checkText(const DesignReport& report, const CountRule& rule, const
     result.out += "FAIL: " + std::to_string(failing) + " steps, worst " +
                   productName(worst->m, worst->n, worst->family) + " at step " +
                   std::to_string(worst->step) + ", " + levelWords(*worst) + "\n";
+    return result;
+}
+
+// With the limit line: one line per step whose worst product fails it,
+// then the verdict.
+CommandResult limitCheckText(const DesignReport& report, const std::string& unit) {
+    CommandResult result;
+    for (const StepVerdict& s : report.verdict.steps) {
+        if (!s.worst || !failsLimit(report.rows[*s.worst])) continue;
+        const SpurTableRow& r = report.rows[*s.worst];
+        result.out += "step " + std::to_string(s.step) + ": " + productName(r.m, r.n, r.family) + " at " +
+                      shortText(r.frequency) + " " + unit + ", " + levelWords(r) +
+                      (r.margin ? ", margin " + shortText(toSingle(*r.margin)) + " dB" : std::string()) + "\n";
+    }
+    if (report.needed && !report.verdict.pass) result.out += neededOrderText(*report.needed) + "\n";
+    result.out += verdictText(report.verdict, report.rows) + "\n";
+    if (!report.verdict.pass) result.status = kFailed;
     return result;
 }
 
@@ -224,7 +291,8 @@ CommandResult runReport(const std::vector<std::string>& args) {
     const auto rule = countRuleFromDesign(*design, why);
     if (!rule) return refused(source + ": " + why);
     if (inv->command == "check") {
-        CommandResult result = checkText(report, *rule, design->unit);
+        CommandResult result =
+            design->useLimits ? limitCheckText(report, design->unit) : checkText(report, *rule, design->unit);
         addResponsesCheck(*design, source, result);
         return result;
     }

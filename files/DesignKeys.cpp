@@ -318,7 +318,13 @@ std::optional<std::vector<NamedValue>> extensionValues(const Design& design, std
             return std::nullopt;
         }
     }
+    Design loaded; // the values must load again
+    ConverterLoad load;
     for (NamedValue& v : converterValues(design)) {
+        if (auto refused = loadConverterValue(loaded, v.name, v.value, load)) {
+            why = *refused;
+            return std::nullopt;
+        }
         if (!fitsRecord(v)) {
             why = "the value of " + fieldCaption(v.name) + " is too long for a design file";
             return std::nullopt;

@@ -52,7 +52,7 @@ std::optional<double> fieldNumber(const csv::Field& field, char separator) {
 bool endsWithNoCase(std::string_view text, std::string_view ending) {
     return text.size() >= ending.size() &&
            std::equal(ending.begin(), ending.end(), text.end() - ending.size(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                      [](char e, char c) { return std::tolower(static_cast<unsigned char>(c)) == e; });
 }
 
 } // namespace

@@ -90,20 +90,22 @@ private:
         }
         if (version_ == 2 && !networkData_) return "numbers must follow [Network Data]";
         dataStarted_ = true;
-        for (const std::string_view token : tokens) {
+        for (std::size_t i = 0; i < tokens.size(); ++i) {
+            const std::string_view token = tokens[i];
             const auto value = toDoubleStrict(token);
             if (!value) return '"' + std::string(token.substr(0, 24)) + "\" is not a number";
             if (record_.empty()) {
+                // A record starts a line: more numbers after one ends mean another port count.
+                if (i != 0) return recordRule();
                 if (!points_.empty() && *value <= lastFrequency_) {
-                    // In a version 1 file the noise parameters follow at a lower frequency.
-                    if (version_ == 1 && *value < lastFrequency_ && &token == &tokens.front()) {
+                    // In a version 1 file the noise parameters, five to a line, follow at a lower frequency.
+                    if (version_ == 1 && *value < lastFrequency_ && tokens.size() == 5) {
                         noise_ = true;
                         return std::nullopt;
                     }
                     return "the frequency " + numberText(*value) + " does not rise above " +
                            numberText(lastFrequency_) + " before it";
                 }
-                if (&token != &tokens.front()) return recordRule();
                 recordLine_ = lineNumber_;
             }
             record_.push_back(*value);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "engine/LevelModel.h"
 #include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
 #include "engine/SpurProducts.h"
@@ -17,6 +18,10 @@ struct SpurSolution {
     std::optional<LastSolve> solve;       // none before the first solve
     std::optional<PairLevels> levels; // none until the levels were evaluated
     QString unit;                         // FreqUnit
+    // The inputs the levels were evaluated at, and the model (none: the
+    // built-in estimate), for the levels after the converter's filters.
+    std::optional<LevelInputs> inputs;
+    const LevelModel* model = nullptr;
 
     bool solved() const { return matrix != nullptr && state != nullptr && solve.has_value(); }
     const PairLevels* levelTable() const { return levels ? &*levels : nullptr; }

@@ -79,6 +79,8 @@ SpurSolution SpurTools::solution() const {
     s.solve = solve_;
     s.levels = levels_;
     s.unit = unit_();
+    s.inputs = levelInputs_;
+    s.model = levelModel_;
     return s;
 }
 
@@ -104,8 +106,11 @@ void SpurTools::stepShown(int k) {
     if (chart_ && k >= 0 && k <= kMaxStepIndex) chart_->chart().setCursorRF(matrix_.RFFreq(k));
 }
 
-void SpurTools::levelsEvaluated(const PairLevels& levels) {
+void SpurTools::levelsEvaluated(const PairLevels& levels, std::optional<LevelInputs> inputs,
+                                const LevelModel* model) {
     levels_ = levels;
+    levelInputs_ = inputs;
+    levelModel_ = model;
     finder_->refresh();
     refreshChart();
 }

@@ -49,7 +49,7 @@ public:
     // After a completed solve, with what the matrix alone does not say.
     void solved(const LastSolve& solve);
     // After every level table that reached the lines.
-    void levelsEvaluated(const PairLevels& levels);
+    void levelsEvaluated(const PairLevels& levels, std::optional<LevelInputs> inputs, const LevelModel* model);
     // After a design was loaded: the automatic wanted product is decided
     // afresh from the loaded markers.
     void designLoaded();
@@ -99,6 +99,8 @@ private:
     QLineEdit* marker2_;
     std::optional<LastSolve> solve_;
     std::optional<PairLevels> levels_;
+    std::optional<LevelInputs> levelInputs_;
+    const LevelModel* levelModel_ = nullptr;
     std::unique_ptr<frmSpurFree> finder_;
     bool finderPlaced_ = false;
     std::unique_ptr<frmSpurChart> chart_;

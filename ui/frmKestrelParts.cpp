@@ -148,7 +148,7 @@ void frmKestrel::wireSpurTools() {
                                                 [this] { return levels_->inputWithoutNumber(); });
     levels_->useModel([this] { return spurTable_->activeModel(); });
     levels_->onEvaluated([this](const PairLevels& t) {
-        spurTools_->levelsEvaluated(t);
+        spurTools_->levelsEvaluated(t, levels_->inputs(), spurTable_->activeModel());
         spurTable_->updateNote();
     });
     registerSettings();

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "files/DesignCodec.h"
+#include "files/ConverterKeys.h"
 #include "files/DesignKeys.h"
 #include "tests/support/DesignFileVectors.h"
 
@@ -95,6 +96,19 @@ TEST(DesignCodec, EveryValueRoundTrips) {
         {"cboPlanWanted", "RF - LO"}, {"cboPlanPoints", "10001"},  {"txtPlanFrom", "100"},
         {"txtPlanTo", "250.5"},      {"txtPlanGuard", "0.5"},      {"txtPlanThreshold", "-80"},
         {"chkPlanAutoScan", "0"},
+        {"cboRFFilter", "Band-pass"}, {"cboRFResponse", "Chebyshev"}, {"txtRFFilterLow", "11.5"},
+        {"txtRFFilterHigh", "17.25"}, {"txtRFFilterOrder", "15"},  {"txtRFFilterRipple", "0.01"},
+        {"txtRFFilterLoss", "1.5"},  {"txtRFFilterFloor", "150"},  {"cboLOFilter", "Low-pass"},
+        {"cboLOResponse", "Butterworth"}, {"txtLOFilterLow", "0"}, {"txtLOFilterHigh", "30"},
+        {"txtLOFilterOrder", "1"},   {"txtLOFilterRipple", "3"},   {"txtLOFilterLoss", "0"},
+        {"txtLOFilterFloor", "20"},  {"cboIFFilter", "Measured (Touchstone)"}, {"cboIFResponse", "Chebyshev"},
+        {"txtIFFilterLow", "36"},    {"txtIFFilterHigh", "41"},    {"txtIFFilterOrder", "7"},
+        {"txtIFFilterRipple", "0.5"}, {"txtIFFilterLoss", "2"},    {"txtIFFilterFloor", "90"},
+        {"RFFilterDataName", "pre sel\xE9.csv"}, {"RFFilterData(0)", "1,0.5;2.5,3"},
+        {"LOFilterDataName", ""},    {"IFFilterDataName", "if.s2p"},
+        {"IFFilterData(0)", "0.1,1e-05;37.00000000000001,0.25;1e+20,120"},
+        {"gridLimits(0)", ",38,-70,dBc"}, {"gridLimits(1)", "38.5,,-95.5,dBm"}, {"gridLimits(2)", ",,-60,dBc"},
+        {"chkUseLimits", "1"},       {"txtRespRequired", "72.5"},
     };
     Design d;
     std::set<std::string> covered;
@@ -105,6 +119,7 @@ TEST(DesignCodec, EveryValueRoundTrips) {
     }
     for (const DesignKey& k : designKeys(Design{})) {
         if (k.name.starts_with("gridIMT")) continue; // rows 0, 3 and 4 stand for all
+        if (k.name.starts_with("gridLimits")) continue; // rows 0 to 2 stand for all
         EXPECT_TRUE(covered.count(k.name)) << k.name << " is not round-tripped";
     }
 
@@ -181,12 +196,54 @@ TEST(DesignCodec, RefusalsNameTheField) {
         {"short row", savedWith({"gridIMT(2)=1,2"}), "\"2xRF\" in \"Mixer Spur Table\" cannot be used"},
         {"bad tail", savedWith({"gridIMT(5,6)=x"}), "\"5xRF, LO orders 6 to 10\" in \"Mixer Spur Table\""},
         {"duplicate name", savedWith({"cboSteps=5"}, true), "\"Steps\" in \"RF Input Parameters\" is stored twice"},
+        {"filter order", savedWith({"txtIFFilterOrder=16"}, true),
+         "\"Order\" in \"IF Filter\" cannot be used: it must be a whole number from 1 to 15"},
+        {"points out of order", savedWith({"RFFilterData(1)=1,2"}, true), "\"Measured data\" in \"RF Preselector\" is stored out of order"},
+        {"falling points", savedWith({"LOFilterData(0)=2,1;1,1"}, true), "the frequencies of \"Measured data\" in \"LO Filter\" must rise"},
+        {"limit unit", savedWith({"gridLimits(0)=,,-60,dB"}, true), "\"Limit line, row 1\" in \"Filters and Limits\""},
     };
     for (const Case& c : cases) {
         const DesignDecode decoded = decodeDesign(c.file);
         EXPECT_FALSE(decoded.design) << c.what;
         EXPECT_NE(decoded.why.find(c.why), std::string::npos) << c.what << ": " << decoded.why;
     }
+}
+
+// Many points, an empty limit line, a removed row: the rows and records
+// the codec cuts come back whole, and a design without them writes nothing.
+TEST(DesignCodec, PointsAndLimitRowsComeBackWhole) {
+    Design d;
+    for (int i = 0; i < 2001; ++i) {
+        d.rfFilter.points.push_back({-1e-7 - 1.0 / (i + 3), -123.456789012345 + i / 7.0});
+        d.loFilter.points.push_back({1e10 + i * 0.5 + 1.0 / 3, 1.0 / (i + 1)});
+        d.ifFilter.points.push_back({(i + 1) * 0.017, 150 - i / 13.0});
+    }
+    std::sort(d.rfFilter.points.begin(), d.rfFilter.points.end(),
+              [](const FilterPoint& a, const FilterPoint& b) { return a.frequency < b.frequency; });
+    d.limits.clear();
+    const DesignEncode encoded = encodeDesign(d);
+    ASSERT_TRUE(encoded.bytes) << encoded.why;
+    EXPECT_LE(encoded.bytes->size(), kMaxDesignFileSize);
+    const DesignDecode decoded = decodeDesign(*encoded.bytes);
+    ASSERT_TRUE(decoded.design) << decoded.why;
+    EXPECT_EQ(*decoded.design, d);
+
+    // A loaded design gets the start-up filters where the file has none.
+    Design base;
+    base.ifFilter.shape = "Band-pass";
+    base.limits.push_back({"1", "2", "-3", "dBm"});
+    const DesignDecode plain = decodeDesign(defaultSavedFile(), base);
+    ASSERT_TRUE(plain.design);
+    EXPECT_EQ(*plain.design, Design{});
+
+    // An empty value removes a row; one point more is refused.
+    Design rows;
+    ASSERT_EQ(setValue(rows, "gridLimits(1)", "1,2,-3,dBm"), std::nullopt);
+    ASSERT_EQ(setValue(rows, "gridLimits(0)", ""), std::nullopt);
+    EXPECT_EQ(rows.limits, (std::vector<LimitRow>{{"1", "2", "-3", "dBm"}}));
+    Design full = d;
+    EXPECT_NE(setValue(full, "IFFilterData(" + std::to_string(pointRecords(d.ifFilter.points, "IF").size()) + ")",
+                       "1e6,1"), std::nullopt);
 }
 
 TEST(DesignCodec, UnknownAndRecordNamesInTheExtensionArePassedOver) {
@@ -211,6 +268,20 @@ TEST(DesignCodec, SetJudgesAsALoadDoes) {
         {"txtProject", tooLong.c_str(), "must be at most 123 characters long"},
         {"cboPlanPoints", "500", "\"Candidates\" in \"IF Planner\" must be one of 101, 1001, 10001"},
         {"txtRFIsolation", "", "\"RF to IF Isolation (dB)\" in \"Mixer Parameters\" must be a number"},
+        {"cboLOFilter", "Notch", "\"Filter\" in \"LO Filter\" must be one of None, Band-pass"},
+        {"txtRFFilterRipple", "0", "\"Ripple (dB)\" in \"RF Preselector\" must be a number from 0.01 to 3"},
+        {"txtIFFilterOrder", "2.5", "must be a whole number from 1 to 15"},
+        {"txtIFFilterLoss", "-1", "\"Insertion loss (dB)\" in \"IF Filter\" must be a number from 0"},
+        {"txtLOFilterFloor", "151", "\"Floor (dB)\" in \"LO Filter\" must be a number from 20 to 150"},
+        {"txtRFFilterLow", "low", "\"Low\" in \"RF Preselector\" must be a number"},
+        {"RFFilterData(1)", "1,2", "before the records ahead of it"},
+        {"IFFilterData(0)", "1;2", "must be frequency,loss pairs"},
+        {"IFFilterData(0)", "1,2;nan,3", "must be frequency,loss pairs"},
+        {"gridLimits(2)", ",,-60,dBc", "\"Limit line, row 3\" in \"Filters and Limits\" cannot be set before"},
+        {"gridLimits(0)", "a,,-60,dBc", "must be from,to,limit,unit"},
+        {"gridLimits(0)", ",,-60", "must be from,to,limit,unit"},
+        {"chkUseLimits", "yes", "\"Check the limit line\" in \"Filters and Limits\" must be 0 or 1"},
+        {"txtRespRequired", "x", "must be a number"},
     };
     for (const Case& c : cases) {
         Design d;
@@ -235,6 +306,8 @@ TEST(DesignCodec, EncodeRefusesWhatWouldNotLoadAgain) {
         {"negative guard", [](Design& d) { d.planGuard = "-5"; }, "\"Guard\" in \"IF Planner\" must be a number not below 0"},
         {"huge number", [](Design& d) { d.threshold = "1e999"; }, "\"Count products at or above (dBc)\" in \"Spur-Free Bands\" is too large"},
         {"no such item", [](Design& d) { d.steps = "7"; }, "\"Steps\" in \"RF Input Parameters\" must be one of"},
+        {"falling points", [](Design& d) { d.loFilter.points = {{2, 1}, {2, 3}}; },
+         "the frequencies of \"Measured data\" in \"LO Filter\" must rise"},
     };
     for (const Case& c : cases) {
         Design d;

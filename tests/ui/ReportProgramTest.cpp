@@ -177,6 +177,55 @@ TEST_F(ReportProgram, CheckPassesOnlyWithoutACountedProductBetweenTheMarkers) {
     }
 }
 
+// With LO x6 every product has a level. 2 LO at 48 (-14 dBc, -27 dBm, the
+// wanted output at -13 dBm) is the strongest product in the display band.
+TEST_F(ReportProgram, CheckHoldsTheDesignToItsLimitLine) {
+    put("if.csv", Bytes{'3', '0', ',', '4', '0', '\n', '3', '6', ',', '0', '\n', '4', '1', ',', '0', '\n', '5', '0', ',', '4', '0', '\n'});
+    put("bad.s2p", Bytes{'#', ' ', 'G', 'H', 'z', ' ', 'S', ' ', 'D', 'B', '\n', 'x', '\n'});
+    struct Case {
+        QStringList args;
+        int status;
+        QByteArray last; // the verdict line
+    };
+    const QStringList on{"--set", "chkUseLimits=1", "--set", "cboLOHar=6"};
+    const Case cases[] = {
+        {on + QStringList{"--set", "gridLimits(0)=,,0,dBc"}, 0, "PASS, margin 14.0 dB\n"},
+        {on + QStringList{"--set", "gridLimits(0)=,,-10,dBc"}, 1, "FAIL by 4.0 dB: 2 LO + 0 RF at step 0\n"},
+        {on + QStringList{"--set", "gridLimits(0)=,,-30,dBm"}, 1, "FAIL by 3.0 dB: 2 LO + 0 RF at step 0\n"},
+        {on + QStringList{"--set", "gridLimits(0)=,,0,dBc", "--set", "gridLimits(1)=48,48,-20,dBc"}, 1,
+         "FAIL by 6.0 dB: 2 LO + 0 RF at step 0\n"},
+        // The IF data takes 31.1 dB at 48 (from 0 at 41 to 40 at 50).
+        {on + QStringList{"--set", "gridLimits(0)=,,0,dBc", "--set", "gridLimits(1)=48,48,-20,dBc", "--filter",
+                          "IF=if.csv"}, 0, "PASS, margin 25.1 dB\n"},
+        {QStringList{"--set", "chkUseLimits=1"}, 1, "FAIL: 7 LO - 8 RF at step 9 has no level\n"},
+    };
+    for (const Case& c : cases) {
+        const ReportRun r = report(QStringList{"check", "--default"} + c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString() << r.err.constData();
+        EXPECT_TRUE(r.out.endsWith(c.last)) << r.out.constData();
+    }
+    const QJsonObject o = QJsonDocument::fromJson(
+        report(QStringList{"analyze", "--default", "--format", "json", "--filter", "IF=if.csv"} + on).out).object();
+    EXPECT_EQ(o["design"]["values"]["cboIFFilter"].toString(), "Measured (CSV)");
+    EXPECT_EQ(o["design"]["values"]["IFFilterDataName"].toString(), "if.csv");
+    EXPECT_TRUE(o["limits"]["used"].toBool());
+    EXPECT_EQ(o["limits"]["needed_if_order"].toInt(), 0); // a substitute search; see the engine's tests
+    const QJsonObject lo2 = o["products"][8 + 17].toObject(); // step 0, 2 LO + 0 RF at 48
+    EXPECT_EQ(lo2["product"].toString(), "2 LO + 0 RF");
+    EXPECT_FLOAT_EQ(lo2["a_if"].toDouble(), 280.0 / 9);
+    EXPECT_EQ(lo2["mixer_dbc"].toDouble(), -14);
+    EXPECT_FALSE(lo2["outside_filter_data"].toBool());
+    EXPECT_TRUE(o["products"][0]["outside_filter_data"].toBool()); // 0 LO + 1 RF at 12.5
+
+    for (const char* bad : {"IF=bad.s2p", "IF=missing.csv", "XF=if.csv"}) {
+        const ReportRun r = report({"analyze", "--default", "--filter", bad});
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+        EXPECT_TRUE(r.err.contains(QByteArray(bad).mid(3))) << r.err.constData();
+        EXPECT_EQ(r.out, "");
+    }
+}
+
 TEST_F(ReportProgram, PlanWritesThePlannersExport) {
     frmIfPlanner& planner = w_->ifPlanner();
     const std::pair<const char*, const char*> settings[] = {

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 
+#include "engine/DesignSolve.h"
 #include "files/SpurTableCsv.h"
 #include "ui/MessageBoxes.h"
 
@@ -59,9 +60,19 @@ bool SpurExport::run(const SpurSolution& solution, const QString& designFileName
     const QString path = choose_(parent_, suggestedName(designFileName));
     if (path.isEmpty()) return false;
 
-    const auto rows = spurTableRows(*solution.matrix, *solution.state, *solution.solve,
-                                    solution.levelTable(), markers, wanted);
-    const std::string text = csv::spurTable(rows, solution.unit.toStdString());
+    DesignReport report;
+    report.wanted = wanted;
+    report.solve = *solution.solve;
+    report.rows = spurTableRows(*solution.matrix, *solution.state, *solution.solve, solution.levelTable(),
+                                markers, wanted);
+    // The levels after the converter, as kestrel-report gives them. The
+    // window holds no filters or limit line of its own yet: the start-up
+    // design's (no filters, the default line) stand in for them.
+    static const BuiltInLevelModel builtIn;
+    const Design startUp;
+    applyConverter(report, startUp, solution.model ? *solution.model : builtIn, solution.inputs.value_or(LevelInputs{}),
+                   solution.state->IFStart, solution.state->IFStop, markers);
+    const std::string text = csv::spurTable(report.rows, solution.unit.toStdString());
     return writeOrTell(parent_, path, text, QStringLiteral("The spur table"), title);
 }
 

@@ -1,0 +1,2 @@
+[Version] 2.0
+[Number of Ports] 4
