@@ -39,6 +39,7 @@
 #include "ui/SpurTools.h"
 #include "ui/frmMixer.h"
 #include "ui/planning/frmIfPlanner.h"
+#include "ui/planning/frmResponses.h"
 #include "ui/planning/frmSpurTable.h"
 
 using namespace kestrel;
@@ -57,7 +58,7 @@ struct MenuSpec {
     bool submenu;
 };
 
-constexpr std::array<MenuSpec, 18> kMenus = {{
+constexpr std::array<MenuSpec, 19> kMenus = {{
     {"mnuFile", "&File", nullptr, true},
     {"mnuSave", "&Save", "mnuFile", false},
     {"mnuLoad", "&Load", "mnuFile", false},
@@ -74,6 +75,7 @@ constexpr std::array<MenuSpec, 18> kMenus = {{
     {"mnuSpurFree", "Spur-Free &Bands...", "mnuOptions", false},
     {"mnuSpurChart", "Spur &Chart...", "mnuOptions", false},
     {"mnuIfPlanner", "&IF Planner...", "mnuOptions", false},
+    {"mnuResponses", "Receiver &Responses...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
     {"mnuKstHelp", "&Help", nullptr, false},
 }};
@@ -181,6 +183,7 @@ void frmKestrel::buildMenus() {
     on("mnuExport", &frmKestrel::mnuExport_Click);
     on("mnuSpurChart", &frmKestrel::mnuSpurChart_Click);
     on("mnuIfPlanner", &frmKestrel::mnuIfPlanner_Click);
+    on("mnuResponses", &frmKestrel::mnuResponses_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -215,6 +218,7 @@ void frmKestrel::Form_Unload() {
     if (spurTools_) spurTools_->closeWindows();
     if (spurTable_) spurTable_->close();
     if (planner_) planner_->close();
+    if (responses_) responses_->close();
 }
 
 void frmKestrel::closeEvent(QCloseEvent* event) {
@@ -227,6 +231,7 @@ void frmKestrel::selectUnit(const QString& unit) {
     for (int i = 0; i < kUnitLabels; ++i)
         control<QLabel>(QStringLiteral("lblFreq(%1)").arg(i).toLatin1().constData())->setText(unit);
     if (spurTools_) spurTools_->unitChanged();
+    if (responses_) responses_->refresh();
 }
 
 void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
@@ -303,6 +308,7 @@ void frmKestrel::cmdCalculate_Click() {
     lblWorking2_->hide();
     setReplayEnabled(true);
     spurTools_->solved({in->mMax, in->nMax, in->trackingLO});
+    if (responses_) responses_->refresh();
     if (levelsRefused) levels_->focusBack(levelsRefused);
 }
 
@@ -331,3 +337,4 @@ void frmKestrel::mnuExport_Click() { spurTools_->mnuExport_Click(); }
 void frmKestrel::mnuSpurTable_Click() { spurTable_->showWindow(); }
 void frmKestrel::mnuSpurChart_Click() { spurTools_->mnuSpurChart_Click(); }
 void frmKestrel::mnuIfPlanner_Click() { ifPlanner().showWindow(); }
+void frmKestrel::mnuResponses_Click() { receiverResponses().showWindow(); }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/Design.h"
 #include "engine/SpurMatrix.h"
 #include "engine/SpurSolver.h"
 
@@ -21,6 +22,7 @@ class frmMixer;
 class frmAboutKestrel;
 class frmSpurTable;
 class frmIfPlanner;
+class frmResponses;
 
 namespace kestrel::display {
 class SpectrumDisplay;
@@ -84,6 +86,14 @@ public:
     void mnuIfPlanner_Click();
     // The planner, created hidden on first use with the finder's threshold.
     frmIfPlanner& ifPlanner();
+    // The receiver's responses at one step's LO, computed from designNow().
+    void mnuResponses_Click();
+    // The responses window, created hidden on first use.
+    frmResponses& receiverResponses();
+    frmResponses* responsesWindow() const { return responses_.get(); }
+    // The design as the windows hold it now, for the windows that compute
+    // from a design value.
+    kestrel::Design designNow() const;
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -152,6 +162,7 @@ private:
     QCheckBox* chkSUMONLY_ = nullptr;
     std::unique_ptr<frmSpurTable> spurTable_;
     std::unique_ptr<frmIfPlanner> planner_;
+    std::unique_ptr<frmResponses> responses_;
     std::unique_ptr<kestrel::ui::SpurTools> spurTools_; // last: goes first, before what it watches
 };
 

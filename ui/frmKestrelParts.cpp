@@ -29,6 +29,7 @@
 #include "ui/frmKestrel.h"
 #include "ui/frmMixer.h"
 #include "ui/planning/frmIfPlanner.h"
+#include "ui/planning/frmResponses.h"
 #include "ui/planning/frmSpurChart.h"
 #include "ui/planning/frmSpurFree.h"
 #include "ui/planning/frmSpurTable.h"
@@ -130,6 +131,7 @@ bool frmKestrel::loadDesign(const QString& name, const QByteArray& path) {
     spurTable_->designLoaded(); // levels of the loaded drives
     spurTools_->designLoaded();
     if (planner_) planner_->designLoaded();
+    if (responses_) responses_->refresh();
     return true;
 }
 

@@ -11,7 +11,13 @@
 #include "ui/SpurTools.h"
 #include "ui/frmKestrel.h"
 #include "ui/planning/frmIfPlanner.h"
+#include "ui/planning/frmResponses.h"
 #include "ui/planning/frmSpurFree.h"
+#include "ui/planning/frmSpurTable.h"
+#include "ui/frmMixer.h"
+#include "ui/DesignFiles.h"
+
+#include <cmath>
 
 using namespace kestrel;
 
@@ -62,4 +68,52 @@ void frmKestrel::registerPlannerSettings() {
     for (const auto& [name, rule] : numbers)
         s.addNumber(QLatin1String(name), [w = in(name)] { return qobject_cast<QLineEdit*>(w()); }, {}, rule);
     s.addCheck(QStringLiteral("chkPlanAutoScan"), [w = in("chkPlanAutoScan")] { return qobject_cast<QCheckBox*>(w()); });
+}
+
+frmResponses& frmKestrel::receiverResponses() {
+    if (!responses_)
+        responses_ = std::make_unique<frmResponses>(ui::ResponsesHost{
+            [this] { return designNow(); }, [this] { return designFiles_->currentFile(); }});
+    return *responses_;
+}
+
+// INTERIM, until the class that maps the whole design to the windows and
+// back exists: the start-up design with what the main window, the mixer,
+// the band finder, the spur table and the responses window hold now. Its
+// callers only need a Design; replace the body by that class's read().
+// A field that holds no number gives NaN, which the engine refuses,
+// naming the field.
+Design frmKestrel::designNow() const {
+    Design d;
+    const auto number = [this](const char* name) {
+        return toSingleStrict(control<QLineEdit>(name)->text().toStdString()).value_or(NAN);
+    };
+    const auto item = [this](const char* name) { return control<QComboBox>(name)->currentText().toStdString(); };
+    const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
+    d.offsetChecked = chkOffset_->isChecked();
+    d.loOffset = number("txtLoOffset");
+    d.loFreq = number("txtLOFreq");
+    d.loPower = number("txtLOPower");
+    d.rfStart = number("txtRFStart");
+    d.rfStop = number("txtRFStop");
+    d.rfPower = number("txtRFPower");
+    d.ifStart = number("txtIFStart");
+    d.marker1 = number("txtMarker1");
+    d.marker2 = number("txtMarker2");
+    d.ifStop = number("txtIFStop");
+    d.unit = freqUnit_.toStdString();
+    d.loHarmonics = item("cboLOHar");
+    d.rfHarmonics = item("cboRFHar");
+    d.steps = item("cboSteps");
+    d.sumOnly = chkSUMONLY_->isChecked();
+    d.conversionLoss = text(mixer_->txtConversionLoss());
+    d.rfIsolation = text(mixer_->txtRFIsolation());
+    d.loIsolation = text(mixer_->txtLOIsolation());
+    d.wanted = spurTools_->finder()->findChild<QComboBox*>(QStringLiteral("cboWanted"))->currentText().toStdString();
+    d.imt = spurTable_->table();
+    d.imtRFRef = text(spurTable_->findChild<QLineEdit*>(QStringLiteral("txtIMTRFRef")));
+    d.imtLORef = text(spurTable_->findChild<QLineEdit*>(QStringLiteral("txtIMTLORef")));
+    d.useIMT = spurTable_->findChild<QCheckBox*>(QStringLiteral("chkUseIMT"))->isChecked();
+    if (responses_) responses_->toDesign(d);
+    return d;
 }
