@@ -128,11 +128,11 @@ QString ResponsesChart::hoverText(QPointF pixel) const {
     const QString unit = QLatin1Char(' ') + data_.unit;
     for (const ResponseBar* b : barsAt(pixel)) {
         const ReceiverResponse& r = b->response();
-        QString line = QStringLiteral("%1 (%2 x %3, %4): %5\u2013%6%7")
-                           .arg(b->name())
-                           .arg(r.band.m)
-                           .arg(r.band.n)
-                           .arg(b->branch(), freqText(r.band.from), freqText(r.band.to), unit);
+        // "3 x 2" names its orders already.
+        const QString orders = QStringLiteral("%1 x %2").arg(r.band.m).arg(r.band.n);
+        QString line = QStringLiteral("%1 (%2): %3\u2013%4%5")
+                           .arg(b->name(), b->name() == orders ? b->branch() : orders + QStringLiteral(", ") + b->branch(),
+                                freqText(r.band.from), freqText(r.band.to), unit);
         if (!r.wanted) {
             line += QStringLiteral(", ") +
                     (r.total ? dbText(*r.total) + QStringLiteral(" (mixer ") + dbText(*r.mixer) +

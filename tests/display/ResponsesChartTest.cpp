@@ -62,10 +62,10 @@ TEST(ResponsesChart, BarsLieOverTheirInputBandAtTheirTotalRejection) {
         QPointF at;
         QString text;
     } hovers[] = {
-        {{65, 100}, "1 x 2 (1 x 2, LO - RF): 5\u20135.25 GHz, 34.0 dB (mixer 34.0 dB, preselector 0.0 dB), passes"},
+        {{65, 100}, "1 x 2 (LO - RF): 5\u20135.25 GHz, 34.0 dB (mixer 34.0 dB, preselector 0.0 dB), passes"},
         {{112, 20}, "wanted (1 x 1, LO - RF): 10\u201312 GHz"},
         {{200, 211}, "image (1 x 1, LO - RF): 20\u201325 GHz, 0.0 dB (mixer 0.0 dB, preselector 0.0 dB), fails"},
-        {{440, 50}, "3 x 2 (3 x 2, LO - RF): 50\u201355 GHz, no level, fails"},
+        {{440, 50}, "3 x 2 (LO - RF): 50\u201355 GHz, no level, fails"},
         {{200, 100}, ""}, // above the image's flat bar
         {{30, 100}, ""},  // left of the plot
     };

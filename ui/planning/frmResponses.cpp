@@ -67,6 +67,8 @@ frmResponses::frmResponses(ui::ResponsesHost host)
     cmdSaveImage_ = ui::namedControl<QPushButton>(this, "cmdSaveImage", QStringLiteral("Save Image..."));
 
     auto* inputs = new QFormLayout;
+    inputs->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    txtRespRequired_->setMaximumWidth(120);
     inputs->addRow(QStringLiteral("RF step (its LO)"), cboRespStep_);
     inputs->addRow(QStringLiteral("Required rejection (dB)"), txtRespRequired_);
     inputs->addRow(QStringLiteral("Verdict"), lblRespVerdict_);
