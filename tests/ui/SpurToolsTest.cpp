@@ -67,7 +67,8 @@ TEST_F(SpurToolsUi, MenuItemsBesideTheDescribedOnes) {
     EXPECT_EQ(menuItems("mnuOptions"),
               (QStringList{"mnuFreqUnits=&Frequency Units", "mnuMixer=&Mixer Parameters",
                            "mnuSpurTable=Mixer Spur &Table...", "mnuSpurFree=Spur-Free &Bands...",
-                           "mnuSpurChart=Spur &Chart...", "mnuIfPlanner=&IF Planner..."}));
+                           "mnuSpurChart=Spur &Chart...", "mnuIfPlanner=&IF Planner...",
+                           "mnuResponses=Receiver &Responses..."}));
 }
 
 TEST_F(SpurToolsUi, BeforeTheFirstSolve) {
