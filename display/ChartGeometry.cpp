@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/NumberText.h"
+
 namespace kestrel::display {
 namespace {
 
@@ -61,6 +63,11 @@ int decimalsFor(ChartRange range) {
     const double span = range.high - range.low;
     if (!(span > 0) || !std::isfinite(span)) return 2;
     return std::clamp(int(-std::floor(std::log10(span / 100))), 0, 6);
+}
+
+QString roundedText(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return QString::fromStdString(generalText(std::round(value * scale) / scale));
 }
 
 double distanceToPolyline(QPointF p, const std::vector<QPointF>& polyline) {

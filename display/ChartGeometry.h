@@ -55,6 +55,9 @@ std::vector<double> niceTicks(ChartRange range, int maxTicks);
 // Decimals that show a value of this range to about a hundredth of it.
 int decimalsFor(ChartRange range);
 
+// The value rounded to `decimals`, in its shortest text ("12.5", "40").
+QString roundedText(double value, int decimals);
+
 // Distance in pixels from p to the polyline; one vertex is a point.
 double distanceToPolyline(QPointF p, const std::vector<QPointF>& polyline);
 

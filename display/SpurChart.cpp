@@ -28,17 +28,12 @@ constexpr QRgb kGridColor = 0xFFD8D8D8;
 constexpr QRgb kMarkerColor = 0xFFFF0000; // red, as on the analyzer
 constexpr QRgb kCursorColor = 0xFF404040;
 
-QString number(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    return QString::fromStdString(generalText(std::round(value * scale) / scale));
-}
-
 // The role, then the level where the role does not imply it.
 QString levelText(const ChartCurve& c) {
     const SpurCurve& curve = c.curve();
     if (curve.role == ProductRole::Wanted) return QStringLiteral("wanted output");
     const QString level =
-        curve.level ? number(*curve.level, 2) + QStringLiteral(" dBc") : QStringLiteral("no level");
+        curve.level ? roundedText(*curve.level, 2) + QStringLiteral(" dBc") : QStringLiteral("no level");
     if (curve.role == ProductRole::Image) return QStringLiteral("image, ") + level;
     return level;
 }
@@ -148,8 +143,8 @@ QString SpurChart::hoverText(QPointF pixel) const {
         const SpurCurve& curve = c->curve();
         const double out = productAt(data_->sweep, curve.m, curve.n, curve.family, rf);
         lines << QString::fromStdString(productName(curve.m, curve.n, curve.family)) +
-                     QStringLiteral(": ") + number(out, outDecimals) + unit + QStringLiteral(" at RF ") +
-                     number(rf, rfDecimals) + unit + QStringLiteral(", ") + levelText(*c);
+                     QStringLiteral(": ") + roundedText(out, outDecimals) + unit + QStringLiteral(" at RF ") +
+                     roundedText(rf, rfDecimals) + unit + QStringLiteral(", ") + levelText(*c);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -206,7 +201,7 @@ void SpurChart::paintAxes(QPainter& painter, const ChartMapping& map) const {
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(x - 40, plot.bottom() + 2, 80, fm.height()), Qt::AlignHCenter,
-                         number(t, rfDecimals));
+                         roundedText(t, rfDecimals));
     }
     for (double t : niceTicks(map.out(), std::max(2, int(plot.height() / 40)))) {
         const double y = map.y(t);
@@ -214,7 +209,7 @@ void SpurChart::paintAxes(QPainter& painter, const ChartMapping& map) const {
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, y - fm.height() / 2.0, plot.left() - 4, fm.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, number(t, outDecimals));
+                         Qt::AlignRight | Qt::AlignVCenter, roundedText(t, outDecimals));
     }
     const QString unit = QStringLiteral(" (") + data_->unit + QLatin1Char(')');
     painter.drawText(QRectF(plot.left(), plot.bottom() + fm.height() + 4, plot.width(), fm.height()),

@@ -41,6 +41,7 @@
 #include "ui/frmMixer.h"
 #include "ui/planning/frmFilters.h"
 #include "ui/planning/frmIfPlanner.h"
+#include "ui/planning/frmResponses.h"
 #include "ui/planning/frmSpurTable.h"
 
 using namespace kestrel;
@@ -76,8 +77,9 @@ constexpr std::array<MenuSpec, 19> kMenus = {{
     {"mnuSpurFree", "Spur-Free &Bands...", "mnuOptions", false},
     {"mnuSpurChart", "Spur &Chart...", "mnuOptions", false},
     {"mnuIfPlanner", "&IF Planner...", "mnuOptions", false},
-    // L: F is Frequency Units' letter in this menu.
-    {"mnuFilters", "Filters and &Limits...", "mnuOptions", false},
+    // Shares F with Frequency Units: the letter moves between the two, Enter opens.
+    {"mnuFilters", "&Filters and Limits...", "mnuOptions", false},
+    {"mnuResponses", "Receiver &Responses...", "mnuOptions", false},
     {"mnuAboutKestrel", "&About", nullptr, false},
     {"mnuKstHelp", "&Help", nullptr, false},
 }};
@@ -186,6 +188,7 @@ void frmKestrel::buildMenus() {
     on("mnuSpurChart", &frmKestrel::mnuSpurChart_Click);
     on("mnuIfPlanner", &frmKestrel::mnuIfPlanner_Click);
     on("mnuFilters", &frmKestrel::mnuFilters_Click);
+    on("mnuResponses", &frmKestrel::mnuResponses_Click);
 }
 
 void frmKestrel::Form_Load() {
@@ -221,6 +224,7 @@ void frmKestrel::Form_Unload() {
     if (spurTable_) spurTable_->close();
     if (planner_) planner_->close();
     if (filters_) filters_->close();
+    if (responses_) responses_->close();
 }
 
 void frmKestrel::closeEvent(QCloseEvent* event) {
@@ -234,6 +238,7 @@ void frmKestrel::selectUnit(const QString& unit) {
         control<QLabel>(QStringLiteral("lblFreq(%1)").arg(i).toLatin1().constData())->setText(unit);
     if (spurTools_) spurTools_->unitChanged();
     if (filters_) filters_->setUnit(unit);
+    if (responses_) responses_->refresh();
 }
 
 void frmKestrel::mnuGHz_Click() { selectUnit(QStringLiteral("GHz")); }
@@ -311,6 +316,7 @@ void frmKestrel::cmdCalculate_Click() {
     setReplayEnabled(true);
     spurTools_->solved({in->mMax, in->nMax, in->trackingLO});
     converter_->evaluate();
+    if (responses_) responses_->refresh();
     if (levelsRefused) levels_->focusBack(levelsRefused);
 }
 
@@ -339,3 +345,4 @@ void frmKestrel::mnuExport_Click() { spurTools_->mnuExport_Click(); }
 void frmKestrel::mnuSpurTable_Click() { spurTable_->showWindow(); }
 void frmKestrel::mnuSpurChart_Click() { spurTools_->mnuSpurChart_Click(); }
 void frmKestrel::mnuIfPlanner_Click() { ifPlanner().showWindow(); }
+void frmKestrel::mnuResponses_Click() { receiverResponses().showWindow(); }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/Design.h"
 #include "engine/SpurMatrix.h"
 #include "engine/SpurSolver.h"
 
@@ -22,6 +23,7 @@ class frmAboutKestrel;
 class frmSpurTable;
 class frmIfPlanner;
 class frmFilters;
+class frmResponses;
 
 namespace kestrel::display {
 class SpectrumDisplay;
@@ -95,6 +97,11 @@ public:
     frmFilters& filtersWindow();
     // The design as the window holds it.
     kestrel::Design windowDesign() const;
+    // The receiver's responses at one step's LO, computed from windowDesign().
+    void mnuResponses_Click();
+    // The responses window, created hidden on first use.
+    frmResponses& receiverResponses();
+    frmResponses* responsesWindow() const { return responses_.get(); }
 
     const kestrel::SpurMatrix& spurMatrix() const { return *matrix_; }
     const kestrel::WorkingState& workingState() const { return state_; }
@@ -166,6 +173,7 @@ private:
     std::unique_ptr<frmIfPlanner> planner_;
     std::unique_ptr<frmFilters> filters_;
     kestrel::ui::ConverterCheck* converter_ = nullptr;
+    std::unique_ptr<frmResponses> responses_;
     std::unique_ptr<kestrel::ui::SpurTools> spurTools_; // last: goes first, before what it watches
 };
 

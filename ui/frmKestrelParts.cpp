@@ -19,6 +19,7 @@
 #include "ui/DesignForm.h"
 #include "ui/DesignFormParts.h"
 #include "ui/planning/frmFilters.h"
+#include "ui/planning/frmResponses.h"
 #include "ui/FileLists.h"
 #include "ui/FocusEvents.h"
 #include "ui/FormPrinter.h"
@@ -32,6 +33,7 @@
 #include "ui/frmKestrel.h"
 #include "ui/frmMixer.h"
 #include "ui/planning/frmIfPlanner.h"
+#include "ui/planning/frmResponses.h"
 #include "ui/planning/frmSpurChart.h"
 #include "ui/planning/frmSpurFree.h"
 #include "ui/planning/frmSpurTable.h"
@@ -129,6 +131,7 @@ bool frmKestrel::loadDesign(const QString& name, const QByteArray& path) {
     spurTable_->designLoaded(); // levels of the loaded drives
     spurTools_->designLoaded();
     if (planner_) planner_->designLoaded();
+    if (responses_) responses_->refresh();
     return true;
 }
 
@@ -168,6 +171,10 @@ void frmKestrel::registerFormParts() {
                     if (filters_) filters_->toDesign(d);
                 },
                 [this](const Design& d) { filtersWindow().fromDesign(d); }});
+    form_->add({[this](Design& d) {
+                    if (responses_) responses_->toDesign(d);
+                },
+                [this](const Design& d) { receiverResponses().fromDesign(d); }});
     form_->add({[this](Design& d) { d.unit = freqUnit_.toStdString(); },
                 [this](const Design& d) { selectUnit(QString::fromLatin1(d.unit.data(), qsizetype(d.unit.size()))); }});
 }

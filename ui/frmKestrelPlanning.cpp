@@ -10,7 +10,13 @@
 #include "ui/SpurTools.h"
 #include "ui/frmKestrel.h"
 #include "ui/planning/frmIfPlanner.h"
+#include "ui/planning/frmResponses.h"
 #include "ui/planning/frmSpurFree.h"
+#include "ui/planning/frmSpurTable.h"
+#include "ui/frmMixer.h"
+#include "ui/DesignFiles.h"
+
+#include <cmath>
 
 using namespace kestrel;
 
@@ -43,3 +49,10 @@ frmIfPlanner& frmKestrel::ifPlanner() {
     connect(chkOffset_, &QCheckBox::toggled, planner_.get(), &frmIfPlanner::updateGuardNote);
     return *planner_;
 }
+frmResponses& frmKestrel::receiverResponses() {
+    if (!responses_)
+        responses_ = std::make_unique<frmResponses>(ui::ResponsesHost{
+            [this] { return windowDesign(); }, [this] { return designFiles_->currentFile(); }});
+    return *responses_;
+}
+

@@ -68,7 +68,8 @@ TEST_F(SpurToolsUi, MenuItemsBesideTheDescribedOnes) {
               (QStringList{"mnuFreqUnits=&Frequency Units", "mnuMixer=&Mixer Parameters",
                            "mnuSpurTable=Mixer Spur &Table...", "mnuSpurFree=Spur-Free &Bands...",
                            "mnuSpurChart=Spur &Chart...", "mnuIfPlanner=&IF Planner...",
-                           "mnuFilters=Filters and &Limits..."}));
+                           "mnuFilters=&Filters and Limits...",
+                           "mnuResponses=Receiver &Responses..."}));
 }
 
 TEST_F(SpurToolsUi, BeforeTheFirstSolve) {

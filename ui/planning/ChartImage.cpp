@@ -28,11 +28,22 @@ QString ChartImage::suggestedName(const QString& designFileName) {
     return (base.isEmpty() ? QStringLiteral("chart") : base) + QStringLiteral(".png");
 }
 
+namespace {
+
+ChartImage::Renderer spurChartRenderer(const display::SpurChart& chart) {
+    return [&chart](QPainter& painter, QSize size) { chart.render(painter, size); };
+}
+
+} // namespace
+
 QByteArray ChartImage::encode(const display::SpurChart& chart, bool svg) {
+    return encode(chart.size(), spurChartRenderer(chart), QStringLiteral("Spur Chart"), svg);
+}
+
+QByteArray ChartImage::encode(QSize size, const Renderer& render, const QString& title, bool svg) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const QSize size = chart.size();
     if (svg) {
         QSvgGenerator generator;
         // Points become pixels at the PNG's resolution, not the generator's
@@ -41,14 +52,14 @@ QByteArray ChartImage::encode(const display::SpurChart& chart, bool svg) {
         generator.setOutputDevice(&buffer);
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle(QStringLiteral("Spur Chart"));
+        generator.setTitle(title);
         QPainter painter(&generator);
-        chart.render(painter, size);
+        render(painter, size);
     } else {
         QImage image(size, QImage::Format_RGB32);
         {
             QPainter painter(&image);
-            chart.render(painter, size);
+            render(painter, size);
         }
         image.save(&buffer, "PNG");
     }
@@ -56,11 +67,15 @@ QByteArray ChartImage::encode(const display::SpurChart& chart, bool svg) {
 }
 
 bool ChartImage::run(const display::SpurChart& chart, const QString& designFileName) {
+    return run(chart.size(), spurChartRenderer(chart), QStringLiteral("Spur Chart"), designFileName);
+}
+
+bool ChartImage::run(QSize size, const Renderer& render, const QString& title, const QString& designFileName) {
     QString path = choose_(parent_, suggestedName(designFileName));
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
     const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    const auto failure = SpurExport::writeWhole(path, encode(chart, svg));
+    const auto failure = SpurExport::writeWhole(path, encode(size, render, title, svg));
     if (!failure) return true;
     showMessage(parent_,
                 QStringLiteral("The chart could not be written to %1:\n%2")

@@ -1,11 +1,15 @@
 #pragma once
-// "Save Image...": the spur chart as a PNG or an SVG file, written whole or
-// not at all.
+// "Save Image...": a chart as a PNG or an SVG file, written whole or not at
+// all.
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
+#include <functional>
 
 #include "ui/planning/SpurExport.h"
+
+class QPainter;
 
 namespace kestrel::display {
 class SpurChart;
@@ -15,6 +19,9 @@ namespace kestrel::ui {
 
 class ChartImage {
 public:
+    // Paints the whole chart at a size.
+    using Renderer = std::function<void(QPainter&, QSize)>;
+
     explicit ChartImage(QWidget* parent);
 
     // A save-file dialog unless replaced (tests answer without one).
@@ -25,10 +32,13 @@ public:
     // suffix). A failure gets a critical box with the system's reason and
     // leaves any existing file as it was. True when a file was written.
     bool run(const display::SpurChart& chart, const QString& designFileName);
+    // The same for any chart: `title` names the SVG drawing.
+    bool run(QSize size, const Renderer& render, const QString& title, const QString& designFileName);
 
     // The design's name with ".png" when there is one, else "chart.png".
     static QString suggestedName(const QString& designFileName);
     static QByteArray encode(const display::SpurChart& chart, bool svg);
+    static QByteArray encode(QSize size, const Renderer& render, const QString& title, bool svg);
 
 private:
     QWidget* parent_;
