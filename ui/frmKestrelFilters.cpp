@@ -5,6 +5,7 @@
 
 #include "engine/Design.h"
 #include "ui/ConverterCheck.h"
+#include "ui/DesignForm.h"
 #include "ui/SpurLevelFields.h"
 #include "ui/SpurTools.h"
 #include "ui/WindowCentring.h"
@@ -44,5 +45,6 @@ void frmKestrel::wireFilters() {
     link.model = [this] { return &levels_->modelInUse(); };
     link.inputs = [this] { return levels_->inputs(); };
     link.filters = [this] { return filters_.get(); };
+    spurTools_->exporter().setDesign([this] { return windowDesign(); });
     converter_ = new ui::ConverterCheck(std::move(link), *display_, control<QLabel>("lblVerdict"), this);
 }

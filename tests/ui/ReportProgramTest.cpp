@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include "DesignFilesFixture.h"
+#include "ui/DesignForm.h"
 #include "ui/SpurTools.h"
 #include "ui/planning/frmIfPlanner.h"
 
@@ -49,6 +50,7 @@ TEST_F(ReportProgram, AnalyzeWritesTheWindowsExport) {
         const char* name;
         std::vector<std::pair<const char*, const char*>> fields, lists;
         bool tracking;
+        bool filtered = false;
     };
     const Setup setups[] = {
         {"PLAN", {{"txtRFStart", "11.3"}, {"txtMarker1", "9"}, {"txtMarker2", "12.25"}},
@@ -56,11 +58,23 @@ TEST_F(ReportProgram, AnalyzeWritesTheWindowsExport) {
         // A tracking LO and other drives.
         {"TRACK", {{"txtLoOffset", "-3.7"}, {"txtRFPower", "-12.5"}, {"txtMarker1", "4.1"}},
          {{"cboRFHar", "3"}}, true},
+        // Behind a preselector and a Chebyshev IF filter, with a limit line.
+        {"FILTERED", {{"txtMarker1", "36.5"}}, {{"cboSteps", "15"}}, false, true},
     };
     for (const Setup& setup : setups) {
         for (const auto& [name, value] : setup.fields) field(name)->setText(value);
         for (const auto& [name, value] : setup.lists) get<QComboBox>(name)->setCurrentText(value);
         get<QCheckBox>("chkOffset")->setChecked(setup.tracking);
+        if (setup.filtered) {
+            kestrel::Design d = w_->designForm().read();
+            d.rfFilter.shape = "Band-pass";
+            d.ifFilter.shape = "Band-pass";
+            d.ifFilter.response = "Chebyshev";
+            d.ifFilter.order = "3";
+            d.limits = {{"", "", "-45", "dBc"}, {"38", "39", "-20", "dBm"}};
+            d.useLimits = true;
+            w_->designForm().show(d);
+        }
         ASSERT_TRUE(save(setup.name).empty());
         QTest::mouseClick(get<QPushButton>("cmdCalculate"), Qt::LeftButton);
         const QByteArray window = exportTable();

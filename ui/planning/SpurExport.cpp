@@ -57,21 +57,23 @@ bool SpurExport::run(const SpurSolution& solution, const QString& designFileName
                     QMessageBox::Information);
         return false;
     }
-    const QString path = choose_(parent_, suggestedName(designFileName));
-    if (path.isEmpty()) return false;
-
     DesignReport report;
     report.wanted = wanted;
     report.solve = *solution.solve;
     report.rows = spurTableRows(*solution.matrix, *solution.state, *solution.solve, solution.levelTable(),
                                 markers, wanted);
-    // The levels after the converter, as kestrel-report gives them. The
-    // window holds no filters or limit line of its own yet: the start-up
-    // design's (no filters, the default line) stand in for them.
+    // The levels after the converter's filters, as kestrel-report gives them.
     static const BuiltInLevelModel builtIn;
-    const Design startUp;
-    applyConverter(report, startUp, solution.model ? *solution.model : builtIn, solution.inputs.value_or(LevelInputs{}),
-                   solution.state->IFStart, solution.state->IFStop, markers);
+    const std::string why =
+        applyConverter(report, design_(), solution.model ? *solution.model : builtIn,
+                       solution.inputs.value_or(LevelInputs{}), solution.state->IFStart, solution.state->IFStop, markers);
+    if (!why.empty()) {
+        showMessage(parent_, QStringLiteral("The spur table was not exported: %1.").arg(QString::fromStdString(why)),
+                    title, QMessageBox::Critical);
+        return false;
+    }
+    const QString path = choose_(parent_, suggestedName(designFileName));
+    if (path.isEmpty()) return false;
     const std::string text = csv::spurTable(report.rows, solution.unit.toStdString());
     return writeOrTell(parent_, path, text, QStringLiteral("The spur table"), title);
 }

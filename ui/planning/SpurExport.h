@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/Design.h"
 #include "engine/SpurTable.h"
 #include "ui/SpurSolution.h"
 
@@ -24,6 +25,9 @@ public:
 
     // A save-file dialog unless replaced (tests answer without one).
     void setPathChooser(PathChooser chooser) { choose_ = std::move(chooser); }
+    // The design whose filters and limit line the levels pass through; the
+    // start-up design's until set.
+    void setDesign(std::function<Design()> design) { design_ = std::move(design); }
 
     // Before the first solve: an information box, nothing written. Otherwise
     // ask for a file and write the table; a failure gets a critical box with
@@ -46,6 +50,7 @@ public:
 private:
     QWidget* parent_;
     PathChooser choose_;
+    std::function<Design()> design_ = [] { return Design{}; };
 };
 
 } // namespace kestrel::ui
