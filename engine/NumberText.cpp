@@ -69,15 +69,29 @@ long long exponentOf(std::string_view s) {
     return negative ? -e : e;
 }
 
-std::string generalWithPrecision(double value, int precision) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
-    if (value == 0) return "0"; // no "-0"
+void appendGeneral(std::string& out, double value, int precision) {
+    if (std::isnan(value)) {
+        out += "NaN";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value < 0 ? "-Inf" : "Inf";
+        return;
+    }
+    if (value == 0) {
+        out += '0'; // no "-0"
+        return;
+    }
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, precision);
-    std::string out(buf, res.ptr);
-    for (char& c : out)
-        if (c == 'e') c = 'E';
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, precision);
+    for (char* c = buf; c != res.ptr; ++c)
+        if (*c == 'e') *c = 'E';
+    out.append(buf, res.ptr);
+}
+
+std::string generalWithPrecision(double value, int precision) {
+    std::string out;
+    appendGeneral(out, value, precision);
     return out;
 }
 
@@ -118,6 +132,8 @@ double leadingNumber(std::string_view text) {
 }
 
 std::string shortText(float value) { return generalWithPrecision(value, 7); }
+
+void appendShortText(std::string& out, float value) { appendGeneral(out, value, 7); }
 
 std::string generalText(double value) { return generalWithPrecision(value, 15); }
 

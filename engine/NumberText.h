@@ -52,6 +52,10 @@ std::string shortText(float value);
 // General text of a double: up to 15 significant digits, no trailing zeros.
 std::string generalText(double value);
 
+// shortText appended to `out`, without a string of its own: for writers of
+// thousands of numbers.
+void appendShortText(std::string& out, float value);
+
 // "##0.00": the decimal value of the text rounded to two decimals, halves
 // away from zero ("40.125" gives "40.13"); a negative value keeps its sign
 // unless it rounds to zero ("-0.004" gives "0.00"). An empty text stays empty, and so does any text

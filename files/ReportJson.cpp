@@ -1,7 +1,9 @@
 #include "files/ReportJson.h"
 
 #include <cstdio>
+#include <map>
 #include <optional>
+#include <tuple>
 
 #include "engine/DesignPlan.h"
 #include "engine/NumberText.h"
@@ -71,26 +73,60 @@ std::string designReport(const Design& design, const DesignReport& report, const
     out += ",\n  \"products\": [";
 
     std::size_t inBand = 0, between = 0;
+    // Tens of thousands of rows: appended piece by piece, with each
+    // product's name made once.
+    out.reserve(out.size() + report.rows.size() * 480);
+    std::map<std::tuple<int, int, ProductFamily>, std::string> names;
+    const auto name = [&](const SpurTableRow& r) -> const std::string& {
+        std::string& text = names[{r.m, r.n, r.family}];
+        if (text.empty()) text = jsonString(productName(r.m, r.n, r.family));
+        return text;
+    };
+    const auto level = [&out](const char* key, const std::optional<double>& value) {
+        out += key;
+        if (value)
+            appendShortText(out, toSingle(*value));
+        else
+            out += "null";
+    };
     first = true;
     for (const SpurTableRow& r : report.rows) {
         out += first ? "\n    " : ",\n    ";
         first = false;
         inBand += r.inBand;
         between += r.betweenMarkers.value_or(false);
-        const std::string role = roleText(r.role, r.m, r.n, r.family);
-        out += "{\"step\": " + std::to_string(r.step) + ", \"rf\": " + shortText(r.rf) +
-               ", \"lo\": " + shortText(r.lo) + ", \"m\": " + std::to_string(r.m) +
-               ", \"n\": " + std::to_string(r.n) +
-               ", \"family\": " + (r.family == ProductFamily::Sum ? "\"sum\"" : "\"difference\"") +
-               ", \"product\": " + jsonString(productName(r.m, r.n, r.family)) +
-               ", \"frequency\": " + shortText(r.frequency) + ", \"in_band\": " + boolText(r.inBand) +
-               ", \"between_markers\": " + (r.betweenMarkers ? boolText(*r.betweenMarkers) : "null") +
-               ", \"level_dbc\": " + levelText(r.level) + ", \"role\": " + jsonString(role) +
-               ", \"a_rf\": " + levelText(r.aRf) + ", \"a_lo\": " + levelText(r.aLo) +
-               ", \"a_if\": " + levelText(r.aIf) + ", \"mixer_dbc\": " + levelText(r.mixerLevel) +
-               ", \"level_dbm\": " + levelText(r.levelDbm) + ", \"limit\": " + levelText(r.limit) +
-               ", \"margin\": " + levelText(r.margin) +
-               ", \"outside_filter_data\": " + boolText(r.outsideFilterData) + "}";
+        out += "{\"step\": ";
+        out += std::to_string(r.step);
+        out += ", \"rf\": ";
+        appendShortText(out, r.rf);
+        out += ", \"lo\": ";
+        appendShortText(out, r.lo);
+        out += ", \"m\": ";
+        out += std::to_string(r.m);
+        out += ", \"n\": ";
+        out += std::to_string(r.n);
+        out += r.family == ProductFamily::Sum ? ", \"family\": \"sum\"" : ", \"family\": \"difference\"";
+        out += ", \"product\": ";
+        out += name(r);
+        out += ", \"frequency\": ";
+        appendShortText(out, r.frequency);
+        out += ", \"in_band\": ";
+        out += boolText(r.inBand);
+        out += ", \"between_markers\": ";
+        out += r.betweenMarkers ? boolText(*r.betweenMarkers) : "null";
+        level(", \"level_dbc\": ", r.level);
+        out += ", \"role\": ";
+        out += r.role == ProductRole::Spur ? name(r) : jsonString(roleText(r.role, r.m, r.n, r.family));
+        level(", \"a_rf\": ", r.aRf);
+        level(", \"a_lo\": ", r.aLo);
+        level(", \"a_if\": ", r.aIf);
+        level(", \"mixer_dbc\": ", r.mixerLevel);
+        level(", \"level_dbm\": ", r.levelDbm);
+        level(", \"limit\": ", r.limit);
+        level(", \"margin\": ", r.margin);
+        out += ", \"outside_filter_data\": ";
+        out += boolText(r.outsideFilterData);
+        out += '}';
     }
     out += "\n  ],\n  \"steps\": [";
 
