@@ -188,7 +188,7 @@ void frmResponses::fillGrid(const QString& unit) {
             if (col >= 1 && col != 3 && col != 6 && col != 10) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (r.pass && !*r.pass) item->setForeground(QColor(192, 0, 0));
             if (col == 8 && r.outsideFilterData)
-                item->setToolTip(QStringLiteral("The filter's data do not cover this band: its nearest loss is used."));
+                item->setToolTip(QStringLiteral("The filter's data do not cover this band: the data's smallest loss is used."));
             gridResponses_->setItem(row, col, item);
         }
     }
