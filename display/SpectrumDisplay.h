@@ -94,6 +94,8 @@ public:
     // fails, the mask is hidden and the tops are the pair levels again.
     void setOverlay(std::vector<StepOverlay> overlay);
     bool hasOverlay() const { return !overlay_.empty(); }
+    // The step whose lines were placed last; -1 before any.
+    int lastStep() const { return lastStep_; }
     // The overlay of the step last placed (or of step 0) onto what is shown.
     void showOverlay();
 

@@ -102,7 +102,15 @@ std::string tooltipText(const std::vector<PlacedLine>& lines, const std::vector<
             text += withUnit(productFrequency(*context.matrix, context.shownStep, id->m, id->n,
                                               family)) + ", ";
         const ProductRole role = productRole(id->m, id->n, family, context.wanted);
-        if (role == ProductRole::Wanted)
+        if (const SpurTableRow* row = context.converterRow ? context.converterRow(id->m, id->n, family) : nullptr;
+            row && role != ProductRole::Wanted) {
+            if (role == ProductRole::Image) text += "image, ";
+            text += row->level ? generalText(std::round(*row->level * 100) / 100) + " dBc" : std::string("no level");
+            if (row->margin && *row->margin < 0)
+                text += ", over the limit by " + generalText(std::round(-*row->margin * 100) / 100) + " dB";
+            else if (row->limit && !row->level)
+                text += ", fails the limit line";
+        } else if (role == ProductRole::Wanted)
             text += "wanted output";
         else if (role == ProductRole::Image)
             text += "image, " + generalText(*productLevel(context.levels, 1, 1)) + " dBc";

@@ -3,6 +3,7 @@
 // lie within reach of its x, and the tooltip that names them. Plain data in,
 // so it does not depend on how the panel keeps its lines.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "engine/PairLevels.h"
 #include "engine/SpurMatrix.h"
 #include "engine/SpurProducts.h"
+#include "engine/SpurTable.h"
 
 namespace kestrel::hover {
 
@@ -54,11 +56,19 @@ struct HoverContext {
     const PairLevels* levels = nullptr;
     // Which 1x1 product is the wanted output; the other is its image.
     ProductFamily wanted = ProductFamily::Difference;
+    // With the converter's filters or limit line in use: the shown step's
+    // row of a product, whose level (after the filters) and margin the
+    // tooltip gives; empty or nullptr otherwise.
+    using RowLookup = std::function<const SpurTableRow*(int m, int n, ProductFamily family)>;
+    RowLookup converterRow{};
 };
 
 // One text line per hit, in the order given: "7 LO + 4 RF: 46.5 GHz, -79 dBc",
 // "1 LO + 1 RF: 36.5 GHz, wanted output", "1 LO - 1 RF: 11.5 GHz, image, 0 dBc",
-// "Marker 1: 37 GHz". Empty when
+// "Marker 1: 37 GHz". With a converter row its level is the row's, and a
+// product over the limit line says by how much, which is the IF rejection
+// it lacks: "3 LO - 2 RF: 38.5 GHz, -52.5 dBc, over the limit by 7.5 dB".
+// Empty when
 // there is no hit. The level comes from the line's top; the frequency is the
 // line's own where it has one, else the context's.
 std::string tooltipText(const std::vector<PlacedLine>& lines, const std::vector<std::size_t>& hits,

@@ -1,5 +1,7 @@
 #include "ui/ConverterCheck.h"
 
+#include <algorithm>
+
 #include <QLabel>
 
 #include "display/LimitOverlay.h"
@@ -29,6 +31,7 @@ ConverterCheck::ConverterCheck(ConverterLink link, display::SpectrumDisplay& dis
 }
 
 void ConverterCheck::clear(const QString& verdict) {
+    rows_.clear();
     display_.setOverlay({});
     QPalette pal = lblVerdict_->palette();
     pal.setColor(QPalette::WindowText, QColor::fromRgb(kFailText));
@@ -72,6 +75,14 @@ void ConverterCheck::evaluate() {
     lblVerdict_->setText(report.limitsUsed ? qstr(verdictText(report.verdict, report.rows)) : QString());
     if (frmFilters* w = link_.filters())
         w->showNeededOrder(report.limitsUsed && report.needed ? &*report.needed : nullptr);
+    rows_ = std::move(report.rows);
+}
+
+const SpurTableRow* ConverterCheck::shownRow(int m, int n, ProductFamily family) const {
+    const int step = std::max(display_.lastStep(), 0);
+    for (const SpurTableRow& r : rows_)
+        if (r.step == step && r.m == m && r.n == n && r.family == family) return &r;
+    return nullptr;
 }
 
 } // namespace kestrel::ui

@@ -8,10 +8,12 @@
 #include <QObject>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "engine/Design.h"
 #include "engine/LevelModel.h"
 #include "engine/SpurProducts.h"
+#include "engine/SpurTable.h"
 #include "ui/SpurSolution.h"
 
 class QLabel;
@@ -41,12 +43,17 @@ public:
     // exactly as the pair levels draw it and the verdict is empty.
     void evaluate();
 
+    // The row of a product at the step the analyzer shows, after the
+    // filters, with its margin; nullptr while nothing is checked.
+    const SpurTableRow* shownRow(int m, int n, ProductFamily family) const;
+
 private:
     void clear(const QString& verdict);
 
     ConverterLink link_;
     display::SpectrumDisplay& display_;
     QLabel* lblVerdict_;
+    std::vector<SpurTableRow> rows_; // of the last evaluation; empty when cleared
 };
 
 } // namespace kestrel::ui

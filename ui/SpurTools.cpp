@@ -192,6 +192,7 @@ QString SpurTools::hoverText(double xTwips) const {
     context.marker2 = display_.marker2Freq();
     if (levels_) context.levels = &*levels_;
     context.wanted = finder_->wanted();
+    context.converterRow = converterRows_;
     return QString::fromStdString(
         hover::tooltipText(lines, hover::hitLines(xTwips, lines), context));
 }

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "engine/PairLevels.h"
+#include "engine/SpurHover.h"
 #include "engine/SpurMatrix.h"
 #include "engine/SpurProducts.h"
 #include "ui/planning/SpurExport.h"
@@ -50,6 +51,9 @@ public:
     void solved(const LastSolve& solve);
     // After every level table that reached the lines.
     void levelsEvaluated(const PairLevels& levels, std::optional<LevelInputs> inputs, const LevelModel* model);
+    // Where the hover finds a product's level after the converter's filters
+    // and its margin, while they are in use.
+    void setConverterRows(hover::HoverContext::RowLookup rows) { converterRows_ = std::move(rows); }
     // After a design was loaded: the automatic wanted product is decided
     // afresh from the loaded markers.
     void designLoaded();
@@ -101,6 +105,7 @@ private:
     QLineEdit* marker2_;
     std::optional<LastSolve> solve_;
     std::optional<PairLevels> levels_;
+    hover::HoverContext::RowLookup converterRows_;
     std::optional<LevelInputs> levelInputs_;
     const LevelModel* levelModel_ = nullptr;
     std::unique_ptr<frmSpurFree> finder_;

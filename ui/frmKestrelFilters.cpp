@@ -47,4 +47,5 @@ void frmKestrel::wireFilters() {
     link.filters = [this] { return filters_.get(); };
     spurTools_->exporter().setDesign([this] { return windowDesign(); });
     converter_ = new ui::ConverterCheck(std::move(link), *display_, control<QLabel>("lblVerdict"), this);
+    spurTools_->setConverterRows([this](int m, int n, ProductFamily family) { return converter_->shownRow(m, n, family); });
 }

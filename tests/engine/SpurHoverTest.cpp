@@ -98,4 +98,42 @@ TEST(SpurHover, TheLinesOwnFrequencyWins) {
               "2 LO - 1 RF: 35.25 GHz, -35 dBc\n1 LO + 0 RF: 24 GHz, -4 dBc\nMarker 2: 41.5 GHz");
 }
 
+// Behind the converter's filters the shown step's row gives the level, and
+// a product over the limit line says by how much.
+TEST(SpurHover, ConverterRowsGiveTheLevelAndTheExcess) {
+    const auto row = [](int m, int n, ProductFamily family, std::optional<double> level) {
+        SpurTableRow r;
+        r.m = m;
+        r.n = n;
+        r.family = family;
+        r.level = level;
+        return r;
+    };
+    SpurTableRow over = row(3, 2, ProductFamily::Difference, -52.456);
+    over.limit = -60;
+    over.margin = -7.544;
+    SpurTableRow noLevel = row(7, 8, ProductFamily::Sum, {});
+    noLevel.limit = -60;
+    SpurTableRow image = row(1, 1, ProductFamily::Sum, -12.5);
+    image.role = ProductRole::Image;
+    const std::vector<PlacedLine> lines = {{"Spur3x2", "", 10, 1620, true, 38.5f},
+                                           {"Spurs7x8", "", 12, 4000, true, 36.f},
+                                           {"Spurs1x1", "", 14, 720, true, 36.5f},
+                                           {"Spur1x1", "", 16, 360, true, 11.5f},
+                                           {"Spur2x2", "", 18, 3600, true, 40.f}};
+    HoverContext context{nullptr, 0, "GHz", 37, 40};
+    context.wanted = ProductFamily::Difference;
+    context.converterRow = [&](int m, int n, ProductFamily f) -> const SpurTableRow* {
+        for (const SpurTableRow* r : {&over, &noLevel, &image})
+            if (r->m == m && r->n == n && r->family == f) return r;
+        return nullptr;
+    };
+    EXPECT_EQ(tooltipText(lines, {0, 1, 2, 3, 4}, context),
+              "3 LO - 2 RF: 38.5 GHz, -52.46 dBc, over the limit by 7.54 dB\n"
+              "7 LO + 8 RF: 36 GHz, no level, fails the limit line\n"
+              "1 LO + 1 RF: 36.5 GHz, image, -12.5 dBc\n"
+              "1 LO - 1 RF: 11.5 GHz, wanted output\n"
+              "2 LO - 2 RF: 40 GHz, -90 dBc");
+}
+
 } // namespace
