@@ -74,19 +74,19 @@ struct BlockField {
     std::string_view caption;
 };
 constexpr BlockField kBlockFields[] = {
-    {"cbo", "Filter", "Filter"},
+    {"cbo", "Filter", "Shape"},
     {"cbo", "Response", "Response"},
-    {"txt", "FilterLow", "Low"},
-    {"txt", "FilterHigh", "High"},
+    {"txt", "FilterLow", "Low edge"},
+    {"txt", "FilterHigh", "High edge"},
     {"txt", "FilterOrder", "Order"},
-    {"txt", "FilterRipple", "Ripple (dB)"},
-    {"txt", "FilterLoss", "Insertion loss (dB)"},
-    {"txt", "FilterFloor", "Floor (dB)"},
+    {"txt", "FilterRipple", "Ripple"},
+    {"txt", "FilterLoss", "Insertion loss"},
+    {"txt", "FilterFloor", "Floor"},
     {"", "FilterDataName", "Data file"},
     {"", "FilterData", "Measured data"},
 };
 constexpr std::pair<std::string_view, std::string_view> kBlocks[] = {
-    {"RF", "RF Preselector"}, {"LO", "LO Filter"}, {"IF", "IF Filter"}};
+    {"RF", "RF preselector"}, {"LO", "LO filter"}, {"IF", "IF filter"}};
 
 std::string quoted(std::string_view s) { return '"' + std::string(s) + '"'; }
 

@@ -140,15 +140,15 @@ TEST(ConverterLevels, FilterFieldsAreJudgedWhereTheShapeUsesThem) {
         {{"None", "x", "x", "x", "x", "x", "x", "x", {}, {}}, ""},
         {{"Low-pass", "Butterworth", "junk", "30", "2", "junk", "0", "80", {}, {}}, ""},
         {{"Band-pass", "Butterworth", "40", "37", "5", "0.1", "0", "80", {}, {}},
-         "\"Low\" in \"IF Filter\" must be below \"High\" in \"IF Filter\""},
+         "\"Low edge\" in \"IF filter\" must be below \"High edge\" in \"IF filter\""},
         {{"High-pass", "Butterworth", "0", "", "5", "0.1", "0", "80", {}, {}},
-         "\"Low\" in \"IF Filter\" must hold a frequency above 0"},
+         "\"Low edge\" in \"IF filter\" must hold a frequency above 0"},
         {{"Band-pass", "Chebyshev", "37", "40", "5", "5", "0", "80", {}, {}},
-         "\"Ripple (dB)\" in \"IF Filter\" must hold a number from 0.01 to 3"},
+         "\"Ripple\" in \"IF filter\" must hold a number from 0.01 to 3"},
         {{"Band-pass", "Butterworth", "37", "40", "16", "0.1", "0", "80", {}, {}},
-         "\"Order\" in \"IF Filter\" must hold a whole number from 1 to 15"},
+         "\"Order\" in \"IF filter\" must hold a whole number from 1 to 15"},
         {{"Measured (Touchstone)", "Butterworth", "", "", "5", "0.1", "0", "80", {}, {}},
-         "\"Filter\" in \"IF Filter\" is measured but holds no data"},
+         "\"Shape\" in \"IF filter\" is measured but holds no data"},
     };
     for (const Case& c : cases) {
         std::string why;

@@ -197,9 +197,9 @@ TEST(DesignCodec, RefusalsNameTheField) {
         {"bad tail", savedWith({"gridIMT(5,6)=x"}), "\"5xRF, LO orders 6 to 10\" in \"Mixer Spur Table\""},
         {"duplicate name", savedWith({"cboSteps=5"}, true), "\"Steps\" in \"RF Input Parameters\" is stored twice"},
         {"filter order", savedWith({"txtIFFilterOrder=16"}, true),
-         "\"Order\" in \"IF Filter\" cannot be used: it must be a whole number from 1 to 15"},
-        {"points out of order", savedWith({"RFFilterData(1)=1,2"}, true), "\"Measured data\" in \"RF Preselector\" is stored out of order"},
-        {"falling points", savedWith({"LOFilterData(0)=2,1;1,1"}, true), "the frequencies of \"Measured data\" in \"LO Filter\" must rise"},
+         "\"Order\" in \"IF filter\" cannot be used: it must be a whole number from 1 to 15"},
+        {"points out of order", savedWith({"RFFilterData(1)=1,2"}, true), "\"Measured data\" in \"RF preselector\" is stored out of order"},
+        {"falling points", savedWith({"LOFilterData(0)=2,1;1,1"}, true), "the frequencies of \"Measured data\" in \"LO filter\" must rise"},
         {"limit unit", savedWith({"gridLimits(0)=,,-60,dB"}, true), "\"Limit line, row 1\" in \"Filters and Limits\""},
     };
     for (const Case& c : cases) {
@@ -268,12 +268,12 @@ TEST(DesignCodec, SetJudgesAsALoadDoes) {
         {"txtProject", tooLong.c_str(), "must be at most 123 characters long"},
         {"cboPlanPoints", "500", "\"Candidates\" in \"IF Planner\" must be one of 101, 1001, 10001"},
         {"txtRFIsolation", "", "\"RF to IF Isolation (dB)\" in \"Mixer Parameters\" must be a number"},
-        {"cboLOFilter", "Notch", "\"Filter\" in \"LO Filter\" must be one of None, Band-pass"},
-        {"txtRFFilterRipple", "0", "\"Ripple (dB)\" in \"RF Preselector\" must be a number from 0.01 to 3"},
+        {"cboLOFilter", "Notch", "\"Shape\" in \"LO filter\" must be one of None, Band-pass"},
+        {"txtRFFilterRipple", "0", "\"Ripple\" in \"RF preselector\" must be a number from 0.01 to 3"},
         {"txtIFFilterOrder", "2.5", "must be a whole number from 1 to 15"},
-        {"txtIFFilterLoss", "-1", "\"Insertion loss (dB)\" in \"IF Filter\" must be a number from 0"},
-        {"txtLOFilterFloor", "151", "\"Floor (dB)\" in \"LO Filter\" must be a number from 20 to 150"},
-        {"txtRFFilterLow", "low", "\"Low\" in \"RF Preselector\" must be a number"},
+        {"txtIFFilterLoss", "-1", "\"Insertion loss\" in \"IF filter\" must be a number from 0"},
+        {"txtLOFilterFloor", "151", "\"Floor\" in \"LO filter\" must be a number from 20 to 150"},
+        {"txtRFFilterLow", "low", "\"Low edge\" in \"RF preselector\" must be a number"},
         {"RFFilterData(1)", "1,2", "before the records ahead of it"},
         {"IFFilterData(0)", "1,2;nan,3", "must be frequency,loss pairs"},
         {"gridLimits(2)", ",,-60,dBc", "\"Limit line, row 3\" in \"Filters and Limits\" cannot be set before"},
@@ -304,7 +304,7 @@ TEST(DesignCodec, EncodeRefusesWhatWouldNotLoadAgain) {
         {"huge number", [](Design& d) { d.threshold = "1e999"; }, "\"Count products at or above (dBc)\" in \"Spur-Free Bands\" is too large"},
         {"no such item", [](Design& d) { d.steps = "7"; }, "\"Steps\" in \"RF Input Parameters\" must be one of"},
         {"falling points", [](Design& d) { d.loFilter.points = {{2, 1}, {2, 3}}; },
-         "the frequencies of \"Measured data\" in \"LO Filter\" must rise"},
+         "the frequencies of \"Measured data\" in \"LO filter\" must rise"},
     };
     for (const Case& c : cases) {
         Design d;
