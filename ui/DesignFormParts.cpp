@@ -97,6 +97,7 @@ DesignForm::Part spurToolsPart(SpurTools& tools) {
         d.threshold = form::text(named<QLineEdit>(finder, "txtThreshold"));
         d.maxOrder = form::text(named<QComboBox>(finder, "cboMaxOrder"));
         d.shade = named<QCheckBox>(finder, "chkShade")->isChecked();
+        d.finderLimits = named<QCheckBox>(finder, "chkFinderLimits")->isChecked();
         d.shadeBands = tools.chart() && tools.chart()->shadeBands();
     };
     auto from = [finder, &tools](const Design& d) {
@@ -107,6 +108,7 @@ DesignForm::Part spurToolsPart(SpurTools& tools) {
                       [finder] { finder->txtThreshold_LostFocus(); });
         form::setList(named<QComboBox>(finder, "cboMaxOrder"), d.maxOrder);
         named<QCheckBox>(finder, "chkShade")->setChecked(d.shade);
+        named<QCheckBox>(finder, "chkFinderLimits")->setChecked(d.finderLimits);
         // A chart never opened is unshaded and stays unmade.
         if (tools.chart() || d.shadeBands) tools.chartWindow().setShadeBands(d.shadeBands);
     };
