@@ -27,7 +27,7 @@ constexpr QRgb kCleanShade = 0x7090E090;  // spur-free bands, translucent green
 constexpr QRgb kGridColor = 0xFFD8D8D8;
 constexpr QRgb kMarkerColor = 0xFFFF0000; // red, as on the analyzer
 constexpr QRgb kCursorColor = 0xFF404040;
-constexpr QRgb kFailColor = 0xFFE00000;   // over the limit line
+constexpr QRgb kFailColor = 0xFFFF0000;   // over the limit line, wider than any level's pen
 
 // The role, then the level where the role does not imply it.
 QString levelText(const ChartCurve& c) {
@@ -274,7 +274,7 @@ void SpurChart::paintCurves(QPainter& painter, const ChartMapping& map) const {
         drawLine(pixels(*c, map));
         if (!curve.failing.empty()) {
             pen.setColor(QColor::fromRgb(kFailColor));
-            pen.setWidth(pen.width() + 1);
+            pen.setWidth(pen.width() + 2);
             painter.setPen(pen);
             for (const auto& [from, to] : curve.failing) drawLine(failingPixels(curve, from, to, map));
         }

@@ -149,11 +149,13 @@ DesignForm::Part plannerPart(std::function<frmIfPlanner&()> planner) {
         for (const auto& [name, value] : kLists) d.*value = form::text(named<QComboBox>(w, name));
         for (const auto& [name, value] : kFields) d.*value = form::text(named<QLineEdit>(w, name));
         d.planAutoScan = named<QCheckBox>(w, "chkPlanAutoScan")->isChecked();
+        d.planLimits = named<QCheckBox>(w, "chkPlanLimits")->isChecked();
     };
     auto from = [planner](const Design& d) {
         frmIfPlanner* w = &planner();
         for (const auto& [name, value] : kLists) form::setList(named<QComboBox>(w, name), d.*value);
         for (const auto& [name, value] : kFields) form::setText(named<QLineEdit>(w, name), d.*value);
+        named<QCheckBox>(w, "chkPlanLimits")->setChecked(d.planLimits);
         named<QCheckBox>(w, "chkPlanAutoScan")->setChecked(d.planAutoScan);
     };
     return {std::move(to), std::move(from)};
