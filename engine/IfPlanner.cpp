@@ -151,13 +151,22 @@ std::optional<PlanBand> wantedOver(const PlanQuery& q, const CandidateSolve& sol
     return w;
 }
 
-// How far the product's nearest stored value lies from the band; with a
-// judge, only the values at which it fails the limit line (none: infinite).
-double gapTo(const CandidateSolve& solve, const PlanProduct& p, const PlanBand& w, CandidateLimits* judge) {
+// How far the product's nearest stored value lies from the band.
+double gapTo(const CandidateSolve& solve, const PlanProduct& p, const PlanBand& w) {
+    double best = INFINITY;
+    const auto gap = [&](double v) { return v < w.low ? w.low - v : v > w.high ? v - w.high : 0.0; };
+    for (int s = 0; s < solve.count(); ++s) {
+        best = std::min(best, gap(solve.at(s, p)));
+        if (p.m == 0 || p.n == 0) best = std::min(best, gap(solve.difference(s, p.m, p.n)));
+    }
+    return best;
+}
+
+// The same over the values at which the product fails the limit line; none: infinite.
+double failingGapTo(const CandidateSolve& solve, const PlanProduct& p, const PlanBand& w, CandidateLimits& judge) {
     double best = INFINITY;
     const auto gap = [&](int s, float v) {
-        if (judge && !judge->fails(s, p.m, p.n, v)) return;
-        best = std::min(best, v < w.low ? w.low - v : v > w.high ? v - w.high : 0.0);
+        if (judge.fails(s, p.m, p.n, v)) best = std::min(best, v < w.low ? w.low - v : v > w.high ? v - w.high : 0.0);
     };
     for (int s = 0; s < solve.count(); ++s) {
         gap(s, solve.at(s, p));
@@ -172,8 +181,13 @@ std::optional<PlanNearest> nearestIn(const PlanQuery& q, const CandidateSolve& s
     if (!w) return std::nullopt;
     std::optional<PlanNearest> best;
     for (const PlanProduct& p : products) {
-        const double d = gapTo(solve, p, *w, judge);
-        if (std::isfinite(d) && (!best || d < best->distance)) best = PlanNearest{p, d};
+        if (judge) {
+            const double d = failingGapTo(solve, p, *w, *judge);
+            if (std::isfinite(d) && (!best || d < best->distance)) best = PlanNearest{p, d};
+            continue;
+        }
+        const double d = gapTo(solve, p, *w);
+        if (!best || d < best->distance) best = PlanNearest{p, d};
     }
     return best;
 }
@@ -256,11 +270,16 @@ PlanResult scanPlan(const PlanQuery& q) {
         if (cand.valid) {
             // The band plus guard as a solve's IFStart and IFStop would hold it.
             const SingleBand band{toSingle(w->low - q.guard), toSingle(w->high + q.guard)};
-            if (judge) judge->setCandidate(solve.lo);
-            for (const PlanProduct& p : products)
-                if ((!cand.worst || stronger(p, *cand.worst)) &&
-                    (judge ? failsInBand(solve, p, band, *judge) : entersBand(solve, p, band)))
-                    cand.worst = p;
+            // Two loops, so that the threshold's stays as tight as it was.
+            if (judge) {
+                judge->setCandidate(solve.lo);
+                for (const PlanProduct& p : products)
+                    if ((!cand.worst || stronger(p, *cand.worst)) && failsInBand(solve, p, band, *judge))
+                        cand.worst = p;
+            } else {
+                for (const PlanProduct& p : products)
+                    if ((!cand.worst || stronger(p, *cand.worst)) && entersBand(solve, p, band)) cand.worst = p;
+            }
             cand.clean = !cand.worst;
         }
         result.cleanCount += cand.clean;
