@@ -39,12 +39,13 @@ struct SpurSolution {
             why = "Solve the matrix first.";
             return std::nullopt;
         }
-        if (!design || !model || !inputs) {
+        if (!design || !inputs) {
             why = "No levels: a drive or mixer figure is no number.";
             return std::nullopt;
         }
-        return kestrel::limitFailures(design(), *matrix, *state, *solve, levelTable(), *model, *inputs, wanted,
-                                      why);
+        static const BuiltInLevelModel builtIn;
+        return kestrel::limitFailures(design(), *matrix, *state, *solve, levelTable(), model ? *model : builtIn,
+                                      *inputs, wanted, why);
     }
 };
 
