@@ -13,19 +13,13 @@ using namespace kestrel;
 
 namespace {
 
-// One product failing at the steps marked '1'.
+// One product, 3 LO - 2 RF, failing at the steps marked '1'.
 std::vector<SpurTableRow> rowsFailingAt(const std::string& pattern) {
-    std::vector<SpurTableRow> rows;
-    for (int s = 0; s < int(pattern.size()); ++s) {
-        SpurTableRow r;
-        r.step = s;
-        r.m = 3;
-        r.n = 2;
-        r.family = ProductFamily::Difference;
-        r.limit = -60;
-        r.level = pattern[std::size_t(s)] == '1' ? -50 : -70;
-        r.margin = *r.limit - *r.level;
-        rows.push_back(r);
+    std::vector<SpurTableRow> rows(pattern.size());
+    for (int s = 0; s < int(rows.size()); ++s) {
+        SpurTableRow& r = rows[std::size_t(s)];
+        r.step = s, r.m = 3, r.n = 2, r.family = ProductFamily::Difference, r.limit = -60;
+        r.margin = pattern[std::size_t(s)] == '1' ? -1 : 1;
     }
     return rows;
 }
@@ -35,15 +29,10 @@ TEST(LimitFailures, AStretchBetweenTwoStepsFailsWhenEitherStepFails) {
         const char* pattern;
         std::vector<StepStretch> expected;
     } cases[] = {
-        {"0000", {}},
-        {"0", {}},
-        {"1", {{0, 0}}},           // one step: the step itself
-        {"0010000", {{1, 3}}},     // both neighbours of a lone failing step
-        {"1000", {{0, 1}}},
-        {"0001", {{2, 3}}},
-        {"1111", {{0, 3}}},
-        {"0110010", {{0, 3}, {4, 6}}},
-        {"1001", {{0, 1}, {2, 3}}}, // a passing stretch between two failing ends
+        {"0000", {}}, {"1", {{0, 0}}}, // one step: the step itself
+        {"0010000", {{1, 3}}},         // both neighbours of a lone failing step
+        {"0001", {{2, 3}}}, {"0110010", {{0, 3}, {4, 6}}},
+        {"1001", {{0, 1}, {2, 3}}},    // a passing stretch between two failing ends
     };
     for (const auto& c : cases) {
         const LimitFailures f(rowsFailingAt(c.pattern));
@@ -61,15 +50,8 @@ TEST(LimitFailures, AStretchBetweenTwoStepsFailsWhenEitherStepFails) {
 class LimitCounting : public ::testing::Test {
 protected:
     void SetUp() override {
-        SolveInput in;
-        in.rfStart = 2;
-        in.rfStop = 3;
-        in.numSteps = 4;
-        in.loFreq = 10;
-        in.ifStart = 0;
-        in.ifStop = 30;
-        in.mMax = 2;
-        in.nMax = 2;
+        const SolveInput in{.rfStart = 2, .rfStop = 3, .numSteps = 4, .loFreq = 10, .ifStart = 0, .ifStop = 30,
+                            .trackingLO = false, .loOffset = {}, .mMax = 2, .nMax = 2};
         solveSpurMatrix(in, state, *matrix);
         design.limits = {LimitRow{"5.2", "", "-70", "dBc"}};
     }
@@ -92,7 +74,7 @@ protected:
     Design design;
 };
 
-TEST_F(LimitCounting, FinderCountsFailingStretchesInPlaceOfTheThreshold) {
+TEST_F(LimitCounting, FinderAndChartCountFailingStretchesInPlaceOfTheThreshold) {
     const auto f = failures();
     ASSERT_TRUE(f);
     SpurFreeQuery byThreshold;
@@ -108,24 +90,14 @@ TEST_F(LimitCounting, FinderCountsFailingStretchesInPlaceOfTheThreshold) {
     // The highest order still applies: up to m + n = 1, only 0x1 and 1x0.
     byLimits.maxTotalOrder = 1;
     EXPECT_EQ(bands(byLimits), (std::vector<std::string>{"10..30", "0..10"}));
-}
 
-TEST_F(LimitCounting, ChartCurvesCarryTheirFailingRFStretches) {
-    const auto f = failures();
-    ASSERT_TRUE(f);
+    // The chart's curves: the same stretches as RF intervals.
     std::vector<SpurCurve> curves = spurCurves(*matrix, state, solve, &levels, ProductFamily::Difference);
     markFailingStretches(curves, *f, *matrix);
     using Stretches = std::vector<std::pair<double, double>>;
-    const struct {
-        int m, n;
-        ProductFamily family;
-        Stretches expected;
-    } cases[] = {
-        {0, 2, ProductFamily::Sum, {{2.5, 3}}},
-        {1, 2, ProductFamily::Difference, {{2, 2.5}}},
-        {0, 1, ProductFamily::Sum, {}},
-        {1, 1, ProductFamily::Difference, {}}, // the wanted output is never held
-        {2, 2, ProductFamily::Sum, {{2, 3}}},
+    const struct { int m, n; ProductFamily family; Stretches expected; } cases[] = {
+        {0, 2, ProductFamily::Sum, {{2.5, 3}}}, {1, 2, ProductFamily::Difference, {{2, 2.5}}},
+        {0, 1, ProductFamily::Sum, {}}, {1, 1, ProductFamily::Difference, {}}, // the wanted output is not held
     };
     for (const auto& c : cases) {
         const auto it = std::find_if(curves.begin(), curves.end(), [&](const SpurCurve& k) {

@@ -18,32 +18,22 @@ namespace {
 Design plannedDesign(bool tracking) {
     Design d;
     d.offsetChecked = tracking;
-    d.rfStop = 13;
-    d.steps = "5";
-    d.ifStart = 20;
-    d.ifStop = 60;
-    d.loHarmonics = "3";
-    d.rfHarmonics = "3";
-    d.wanted = "LO + RF";
-    d.planWanted = "LO + RF";
+    d.rfStop = 13, d.steps = "5", d.ifStart = 20, d.ifStop = 60;
+    d.loHarmonics = d.rfHarmonics = "3";
+    d.wanted = d.planWanted = "LO + RF";
     d.planFrom = tracking ? "-5" : "18";
     d.planTo = tracking ? "40" : "30";
     d.planPoints = "101";
     d.planGuard = "0.5";
     d.planThreshold = "-100"; // the threshold alone counts more
-    d.loFilter.shape = "Low-pass";
-    d.loFilter.high = "25";
-    d.ifFilter.shape = "Band-pass";
-    d.ifFilter.order = "3";
-    d.ifFilter.low = "36";
-    d.ifFilter.high = "41";
+    d.loFilter.shape = "Low-pass", d.loFilter.high = "25";
+    d.ifFilter.shape = "Band-pass", d.ifFilter.order = "3", d.ifFilter.low = "36", d.ifFilter.high = "41";
     d.limits = {LimitRow{"", "", "-60", "dBc"}, LimitRow{"40", "50", "-75", "dBm"}};
     d.planLimits = true;
     return d;
 }
 
-// A solve at the candidate: does any product in the wanted band plus guard
-// fail the limit line at its step?
+// A solve at the candidate: no product in the wanted band plus guard fails.
 bool cleanBySolve(Design d, double candidate, double guard) {
     (d.offsetChecked ? d.loOffset : d.loFreq) = toSingle(candidate);
     const DesignReport report = reportFromDesign(d);
