@@ -95,6 +95,34 @@ void BM_IfPlannerScan(benchmark::State& st) {
 }
 BENCHMARK(BM_IfPlannerScan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The same scan counting by the limit line: an LO low-pass (so each
+// candidate's drive differs), an IF band-pass and two limit rows.
+void BM_IfPlannerScanLimits(benchmark::State& st) {
+    const PairLevels levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+    Design d;
+    d.loFilter.shape = "Low-pass";
+    d.loFilter.high = "40";
+    d.ifFilter.shape = "Band-pass";
+    d.limits = {LimitRow{"", "", "-60", "dBc"}, LimitRow{"35", "45", "-80", "dBm"}};
+    static const BuiltInLevelModel model;
+    std::string why;
+    const auto limits = planLimitsFromDesign(d, model, LevelInputs{8, -5, 8, 25, 25}, levels, 0, 100, why);
+    PlanQuery q;
+    q.rfStart = 12.5;
+    q.rfStop = 16.5;
+    q.trackingLO = st.range(0) != 0;
+    q.mMax = 10;
+    q.nMax = 8;
+    q.wanted = q.trackingLO ? PlanWanted::LoPlusRf : PlanWanted::LoMinusRf;
+    q.from = q.trackingLO ? 0 : 20;
+    q.to = q.trackingLO ? 40 : 60;
+    q.points = 10001;
+    q.levels = &levels;
+    q.limits = &*limits;
+    for (auto _ : st) benchmark::DoNotOptimize(scanPlan(q));
+}
+BENCHMARK(BM_IfPlannerScanLimits)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // What `kestrel-report analyze --format json` does between reading and
 // writing: every step solved, the export's rows and (json=1) the JSON text,
 // for a 100-step design at orders 10 x 8.

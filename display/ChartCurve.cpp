@@ -19,6 +19,12 @@ QVariantList ChartCurve::points() const {
     return list;
 }
 
+QVariantList ChartCurve::failingStretches() const {
+    QVariantList list;
+    for (const auto& [from, to] : curve_.failing) list.append(QPointF(from, to));
+    return list;
+}
+
 QVariant ChartCurve::level() const { return curve_.level ? QVariant(*curve_.level) : QVariant(); }
 
 } // namespace kestrel::display

@@ -20,6 +20,9 @@ class ChartCurve : public QObject {
     Q_PROPERTY(QVariant level READ level)
     Q_PROPERTY(bool wanted READ isWanted)
     Q_PROPERTY(bool visible READ isVisible WRITE setVisible)
+    // Where the product fails the limit line: drawn red over its colour.
+    Q_PROPERTY(bool failsLimit READ failsLimit)
+    Q_PROPERTY(QVariantList failingStretches READ failingStretches) // QPointF(RF from, RF to) each
 
 public:
     ChartCurve(SpurCurve curve, QObject* chart);
@@ -34,6 +37,8 @@ public:
     QVariant level() const;
     bool isWanted() const { return curve_.wanted; }
     bool isVisible() const { return visible_; }
+    bool failsLimit() const { return !curve_.failing.empty(); }
+    QVariantList failingStretches() const;
     void setVisible(bool v) { visible_ = v; }
 
 private:

@@ -27,6 +27,7 @@ constexpr QRgb kCleanShade = 0x7090E090;  // spur-free bands, translucent green
 constexpr QRgb kGridColor = 0xFFD8D8D8;
 constexpr QRgb kMarkerColor = 0xFFFF0000; // red, as on the analyzer
 constexpr QRgb kCursorColor = 0xFF404040;
+constexpr QRgb kFailColor = 0xFFFF0000;   // over the limit line, wider than any level's pen
 
 // The role, then the level where the role does not imply it.
 QString levelText(const ChartCurve& c) {
@@ -99,6 +100,18 @@ std::vector<QPointF> SpurChart::pixels(const ChartCurve& curve, const ChartMappi
     std::vector<QPointF> out;
     out.reserve(curve.curve().points.size());
     for (const CurvePoint& p : curve.curve().points) out.push_back(map.point(p.rf, p.out));
+    return out;
+}
+
+// The stretch of the curve between two RF inputs, its fold included.
+std::vector<QPointF> SpurChart::failingPixels(const SpurCurve& curve, double rfFrom, double rfTo,
+                                              const ChartMapping& map) const {
+    CurveSweep part = data_->sweep;
+    part.rfFirst = rfFrom;
+    part.rfLast = rfTo;
+    std::vector<QPointF> out;
+    for (const CurvePoint& p : curvePoints(part, curve.m, curve.n, curve.family))
+        out.push_back(map.point(p.rf, p.out));
     return out;
 }
 
@@ -250,12 +263,20 @@ void SpurChart::paintCurves(QPainter& painter, const ChartMapping& map) const {
         QPen pen(color, c->isWanted() ? 3 : strong ? 2 : 1, curve.level ? Qt::SolidLine : Qt::DashLine,
                  curve.level ? Qt::RoundCap : Qt::FlatCap);
         painter.setPen(pen);
-        const std::vector<QPointF> line = pixels(*c, map);
-        if (line.size() == 1 && view.contains(line[0])) painter.drawEllipse(line[0], 3, 3);
-        // Cut here: a steep product's far ends never reach the rasterizer.
-        for (std::size_t i = 1; i < line.size(); ++i) {
-            QLineF segment(line[i - 1], line[i]);
-            if (clipSegment(segment, view)) painter.drawLine(segment);
+        const auto drawLine = [&](const std::vector<QPointF>& line) {
+            if (line.size() == 1 && view.contains(line[0])) painter.drawEllipse(line[0], 3, 3);
+            // Cut here: a steep product's far ends never reach the rasterizer.
+            for (std::size_t i = 1; i < line.size(); ++i) {
+                QLineF segment(line[i - 1], line[i]);
+                if (clipSegment(segment, view)) painter.drawLine(segment);
+            }
+        };
+        drawLine(pixels(*c, map));
+        if (!curve.failing.empty()) {
+            pen.setColor(QColor::fromRgb(kFailColor));
+            pen.setWidth(pen.width() + 2);
+            painter.setPen(pen);
+            for (const auto& [from, to] : curve.failing) drawLine(failingPixels(curve, from, to, map));
         }
         // The solved steps along it: small squares, cheap to fill by the thousand.
         const int side = c->isWanted() ? 5 : 3;

@@ -73,6 +73,8 @@ private:
     void paintCurves(QPainter& painter, const ChartMapping& map) const;
     void paintLegend(QPainter& painter, QSize size) const;
     std::vector<QPointF> pixels(const ChartCurve& curve, const ChartMapping& map) const;
+    std::vector<QPointF> failingPixels(const SpurCurve& curve, double rfFrom, double rfTo,
+                                       const ChartMapping& map) const;
 
     std::optional<ChartData> data_;
     std::vector<ChartCurve*> curves_;

@@ -86,6 +86,7 @@ struct Design {
     std::string maxOrder = "Any";                         // cboMaxOrder
     bool shade = false;                                   // chkShade
     bool shadeBands = false;                              // chkShadeBands
+    bool finderLimits = false; // chkFinderLimits: count by the limit line, not the threshold
 
     // The mixer spur table (gridIMT(n) rows) and its reference drives as
     // typed; the table's own reference numbers follow the texts.
@@ -102,6 +103,7 @@ struct Design {
     std::string planGuard = "0";        // txtPlanGuard
     std::string planThreshold = "-60";  // txtPlanThreshold, dBc
     bool planAutoScan = true;           // chkPlanAutoScan
+    bool planLimits = false;            // chkPlanLimits: count by the limit line, not the threshold
 
     // The converter's filters and the limit line.
     DesignFilter rfFilter = filterWithEdges("12.5", "16.5");

@@ -43,6 +43,13 @@ DesignPlan planFromDesign(const Design& d) {
     q.nMax = solvable.input->nMax;
     q.steps = solvable.input->numSteps;
     q.levels = &*solvable.levels;
+    std::optional<PlanLimits> limits;
+    if (d.planLimits) {
+        limits = planLimitsFromDesign(d, *solvable.model, solvable.inputs, *solvable.levels,
+                                      solvable.input->ifStart, solvable.input->ifStop, plan.why);
+        if (!limits) return plan;
+        q.limits = &*limits;
+    }
     plan.result = scanPlan(q);
     return plan;
 }

@@ -63,6 +63,8 @@ constexpr Caption kCaptions[] = {
     {"txtPlanThreshold", "Count products at or above (dBc)", kPlanner},
     {"chkPlanAutoScan", "Scan as I type", kPlanner},
     {"chkUseLimits", "Check the limit line", kFilters},
+    {"chkFinderLimits", "Count products over the limit line", kFinder},
+    {"chkPlanLimits", "Count products over the limit line", kPlanner},
     {"txtRespRequired", "Required rejection (dB)", "Receiver Responses"},
 };
 

@@ -31,7 +31,7 @@ std::vector<PlanProduct> countedProducts(const PlanQuery& q) {
                 // The other 1x1 is as strong as the wanted output.
                 const std::optional<double> level =
                     oneByOne ? std::optional<double>(0) : (q.levels ? q.levels->at(m, n) : std::nullopt);
-                if (!oneByOne && level && *level < q.thresholdDbc) continue;
+                if (!q.limits && !oneByOne && level && *level < q.thresholdDbc) continue;
                 out.push_back({m, n, f, level});
             }
         }
@@ -119,6 +119,21 @@ bool entersBand(const CandidateSolve& solve, const PlanProduct& p, SingleBand ba
     return false;
 }
 
+// Whether a stored value of the product lies in the band at a step where it
+// fails the limit line.
+bool failsInBand(const CandidateSolve& solve, const PlanProduct& p, SingleBand band, CandidateLimits& judge) {
+    if (!entersBand(solve, p, band)) return false;
+    for (int s = 0; s < solve.count(); ++s) {
+        const float v = solve.at(s, p);
+        if (band.holds(v) && judge.fails(s, p.m, p.n, v)) return true;
+        if (p.m == 0 || p.n == 0) {
+            const float d = solve.difference(s, p.m, p.n);
+            if (band.holds(d) && judge.fails(s, p.m, p.n, d)) return true;
+        }
+    }
+    return false;
+}
+
 std::optional<PlanBand> wantedOver(const PlanQuery& q, const CandidateSolve& solve) {
     if (solve.count() == 0) return std::nullopt;
     PlanBand w{INFINITY, -INFINITY};
@@ -147,12 +162,30 @@ double gapTo(const CandidateSolve& solve, const PlanProduct& p, const PlanBand& 
     return best;
 }
 
+// The same over the values at which the product fails the limit line; none: infinite.
+double failingGapTo(const CandidateSolve& solve, const PlanProduct& p, const PlanBand& w, CandidateLimits& judge) {
+    double best = INFINITY;
+    const auto gap = [&](int s, float v) {
+        if (judge.fails(s, p.m, p.n, v)) best = std::min(best, v < w.low ? w.low - v : v > w.high ? v - w.high : 0.0);
+    };
+    for (int s = 0; s < solve.count(); ++s) {
+        gap(s, solve.at(s, p));
+        if (p.m == 0 || p.n == 0) gap(s, solve.difference(s, p.m, p.n));
+    }
+    return best;
+}
+
 std::optional<PlanNearest> nearestIn(const PlanQuery& q, const CandidateSolve& solve,
-                                     const std::vector<PlanProduct>& products) {
+                                     const std::vector<PlanProduct>& products, CandidateLimits* judge) {
     const std::optional<PlanBand> w = wantedOver(q, solve);
     if (!w) return std::nullopt;
     std::optional<PlanNearest> best;
     for (const PlanProduct& p : products) {
+        if (judge) {
+            const double d = failingGapTo(solve, p, *w, *judge);
+            if (std::isfinite(d) && (!best || d < best->distance)) best = PlanNearest{p, d};
+            continue;
+        }
         const double d = gapTo(solve, p, *w);
         if (!best || d < best->distance) best = PlanNearest{p, d};
     }
@@ -225,6 +258,8 @@ PlanResult scanPlan(const PlanQuery& q) {
     const std::vector<PlanProduct> products = countedProducts(q);
     const std::vector<double> values = planCandidates(q);
     const std::vector<float> rf = stepRF(q);
+    std::optional<CandidateLimits> judge;
+    if (q.limits) judge.emplace(*q.limits, rf, wantedFamily(q.wanted));
     result.candidates.reserve(values.size());
     for (double c : values) {
         PlanCandidate cand;
@@ -235,8 +270,16 @@ PlanResult scanPlan(const PlanQuery& q) {
         if (cand.valid) {
             // The band plus guard as a solve's IFStart and IFStop would hold it.
             const SingleBand band{toSingle(w->low - q.guard), toSingle(w->high + q.guard)};
-            for (const PlanProduct& p : products)
-                if ((!cand.worst || stronger(p, *cand.worst)) && entersBand(solve, p, band)) cand.worst = p;
+            // Two loops, so that the threshold's stays as tight as it was.
+            if (judge) {
+                judge->setCandidate(solve.lo);
+                for (const PlanProduct& p : products)
+                    if ((!cand.worst || stronger(p, *cand.worst)) && failsInBand(solve, p, band, *judge))
+                        cand.worst = p;
+            } else {
+                for (const PlanProduct& p : products)
+                    if ((!cand.worst || stronger(p, *cand.worst)) && entersBand(solve, p, band)) cand.worst = p;
+            }
             cand.clean = !cand.worst;
         }
         result.cleanCount += cand.clean;
@@ -245,8 +288,9 @@ PlanResult scanPlan(const PlanQuery& q) {
     result.runs = cleanRuns(result.candidates);
     for (CleanRun& run : result.runs) {
         const CandidateSolve solve(q, rf, run.picked);
+        if (judge) judge->setCandidate(solve.lo);
         run.wanted = exactWanted(q, run.picked);
-        run.nearest = nearestIn(q, solve, products);
+        run.nearest = nearestIn(q, solve, products, judge ? &*judge : nullptr);
     }
     return result;
 }

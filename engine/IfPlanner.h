@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/PairLevels.h"
+#include "engine/PlanLimits.h"
 #include "engine/SpurCurves.h"
 
 namespace kestrel {
@@ -32,6 +33,9 @@ struct PlanQuery {
     double guard = 0; // clean on both sides of the wanted band too
     double thresholdDbc = -60;
     const PairLevels* levels = nullptr; // none: every product counts
+    // Set: a product counts where it enters the band at a step at which it
+    // fails the limit line, in place of the threshold.
+    const PlanLimits* limits = nullptr;
 };
 
 struct PlanProduct {

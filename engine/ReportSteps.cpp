@@ -33,7 +33,7 @@ std::optional<CountRule> countRuleFromDesign(const Design& design, std::string& 
         return std::nullopt;
     }
     rule.thresholdDbc = *threshold;
-    rule.overLimitLine = design.useLimits;
+    rule.overLimitLine = design.useLimits || design.finderLimits;
     if (design.maxOrder != "Any") {
         const auto order = toInt16HalfEven(design.maxOrder);
         if (!order) {

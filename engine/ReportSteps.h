@@ -22,7 +22,8 @@ struct CountRule {
     bool overLimitLine = false;
 };
 
-// The design's band finder settings (overLimitLine from chkUseLimits), or
+// The design's band finder settings (overLimitLine from chkUseLimits or
+// chkFinderLimits), or
 // the reason a text is not one.
 std::optional<CountRule> countRuleFromDesign(const Design& design, std::string& why);
 

@@ -99,7 +99,7 @@ std::vector<SpurCurve> spurCurves(const SpurMatrix& matrix, const WorkingState& 
                 if (family == ProductFamily::Difference && (m == 0 || n == 0)) continue;
                 const ProductRole role = productRole(m, n, family, wanted);
                 SpurCurve c{m, n, family, curvePoints(*sweep, m, n, family),
-                            productLevel(levels, m, n), role == ProductRole::Wanted, role};
+                            productLevel(levels, m, n), role == ProductRole::Wanted, role, {}};
                 curves.push_back(std::move(c));
             }
         }

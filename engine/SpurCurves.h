@@ -5,6 +5,7 @@
 // of the range and, for a difference, the fold at zero in between.
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/SpurProducts.h"
@@ -57,6 +58,8 @@ struct SpurCurve {
     std::optional<double> level; // dBc; 0 for both 1x1 products, none without an estimate
     bool wanted = false;
     ProductRole role = ProductRole::Spur;
+    // RF intervals over which the product fails the limit line, rising.
+    std::vector<std::pair<double, double>> failing;
 };
 
 // Every pair up to the solved orders except (0, 0): the sum, and the

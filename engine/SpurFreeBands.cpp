@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/LimitFailures.h"
 #include "engine/SpurSolver.h"
 #include "engine/WantedProduct.h"
 
@@ -28,26 +29,31 @@ bool counts(const SpurFreeQuery& query, int m, int n, ProductFamily family,
     if (m == 0 && n == 0) return false;
     if (m == 1 && n == 1 && family == query.wanted) return false;
     if (query.maxTotalOrder && m + n > *query.maxTotalOrder) return false;
-    return !level || *level >= query.thresholdDbc;
+    return query.limits || !level || *level >= query.thresholdDbc;
 }
 
-} // namespace
-
-ProductSpan productSpan(const SpurMatrix& matrix, const WorkingState& state,
-                        const LastSolve& solve, int m, int n, ProductFamily family) {
-    const int last = lastSolvedStep(state);
-    const float first = productFrequency(matrix, 0, m, n, family);
-    const float final = productFrequency(matrix, last, m, n, family);
+// The interval the product sweeps between two solved steps.
+ProductSpan spanBetween(const SpurMatrix& matrix, const WorkingState& state, const LastSolve& solve, int m,
+                        int n, ProductFamily family, int from, int to) {
+    const float first = productFrequency(matrix, from, m, n, family);
+    const float final = productFrequency(matrix, to, m, n, family);
     ProductSpan span{std::min(first, final), std::max(first, final)};
     if (family == ProductFamily::Difference) {
         const auto signedAt = [&](int s) {
             return m * static_cast<double>(loAtStep(matrix, state, solve, s)) -
                    n * static_cast<double>(matrix.RFFreq(s));
         };
-        if ((signedAt(0) < 0 && signedAt(last) > 0) || (signedAt(0) > 0 && signedAt(last) < 0))
+        if ((signedAt(from) < 0 && signedAt(to) > 0) || (signedAt(from) > 0 && signedAt(to) < 0))
             span.low = 0;
     }
     return span;
+}
+
+} // namespace
+
+ProductSpan productSpan(const SpurMatrix& matrix, const WorkingState& state,
+                        const LastSolve& solve, int m, int n, ProductFamily family) {
+    return spanBetween(matrix, state, solve, m, n, family, 0, lastSolvedStep(state));
 }
 
 std::vector<SpurFreeBand> findSpurFreeBands(const SpurMatrix& matrix, const WorkingState& state,
@@ -66,9 +72,16 @@ std::vector<SpurFreeBand> findSpurFreeBands(const SpurMatrix& matrix, const Work
             for (ProductFamily family : {ProductFamily::Sum, ProductFamily::Difference}) {
                 const std::optional<double> level = productLevel(levels, m, n);
                 if (!counts(query, m, n, family, level)) continue;
-                const ProductSpan span = productSpan(matrix, state, solve, m, n, family);
-                if (span.high < bandLow || span.low > bandHigh) continue;
-                counted.push_back({span, {m, n, family, level}});
+                const auto add = [&](const ProductSpan& span) {
+                    if (span.high < bandLow || span.low > bandHigh) return;
+                    counted.push_back({span, {m, n, family, level}});
+                };
+                if (!query.limits) {
+                    add(productSpan(matrix, state, solve, m, n, family));
+                    continue;
+                }
+                for (const StepStretch& s : query.limits->stretches(m, n, family))
+                    add(spanBetween(matrix, state, solve, m, n, family, s.first, s.last));
             }
     // By start, the strongest first among products starting together, so the
     // first one met at a band's upper edge is the one to name.

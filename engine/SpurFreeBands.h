@@ -8,10 +8,15 @@
 
 namespace kestrel {
 
+class LimitFailures;
+
 struct SpurFreeQuery {
     ProductFamily wanted = ProductFamily::Difference; // the 1x1 product the design wants
     double thresholdDbc = -60; // products at or above this level count
     std::optional<int> maxTotalOrder; // counts only products with m + n up to this
+    // Set: a product counts over the stretches where it fails the limit line
+    // (LimitFailures::stretches), in place of the threshold.
+    const LimitFailures* limits = nullptr;
 };
 
 // The interval of the output axis that a product sweeps between the first
@@ -49,7 +54,8 @@ ProductSpan productSpan(const SpurMatrix& matrix, const WorkingState& state,
 // the solved orders, both families, except the (0, 0) term, which is no
 // product at all, and the wanted product; a pair counts when its level (as
 // productLevel gives it: the image at 0 dBc) is at or above the threshold or
-// when it has no level. Bands of zero width are not
+// when it has no level; with the query's limits, the spans of its failing
+// stretches count instead, whatever its level. Bands of zero width are not
 // reported; nothing is reported when no step was solved.
 std::vector<SpurFreeBand> findSpurFreeBands(const SpurMatrix& matrix, const WorkingState& state,
                                             const LastSolve& solve, const PairLevels* levels,

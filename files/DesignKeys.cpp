@@ -164,6 +164,13 @@ std::vector<Entry> buildEntries() {
         e.onlyChanged = true;
         out.push_back(e);
     }
+    // Counting by the limit line in the band finder and the IF planner.
+    for (auto [name, flag] : {std::pair{"chkFinderLimits", &Design::finderLimits},
+                              std::pair{"chkPlanLimits", &Design::planLimits}}) {
+        Entry e = check(name, flag);
+        e.onlyChanged = true;
+        out.push_back(e);
+    }
     return out;
 }
 
@@ -344,6 +351,8 @@ std::optional<std::string> applyExtension(Design& design, const std::vector<Name
     design.ifFilter = startUp.ifFilter;
     design.limits = startUp.limits;
     design.useLimits = startUp.useLimits;
+    design.finderLimits = startUp.finderLimits;
+    design.planLimits = startUp.planLimits;
     design.respRequired = startUp.respRequired;
     ConverterLoad load;
     for (const NamedValue& v : stored) {

@@ -97,6 +97,7 @@ DesignForm::Part spurToolsPart(SpurTools& tools) {
         d.threshold = form::text(named<QLineEdit>(finder, "txtThreshold"));
         d.maxOrder = form::text(named<QComboBox>(finder, "cboMaxOrder"));
         d.shade = named<QCheckBox>(finder, "chkShade")->isChecked();
+        d.finderLimits = named<QCheckBox>(finder, "chkFinderLimits")->isChecked();
         d.shadeBands = tools.chart() && tools.chart()->shadeBands();
     };
     auto from = [finder, &tools](const Design& d) {
@@ -107,6 +108,7 @@ DesignForm::Part spurToolsPart(SpurTools& tools) {
                       [finder] { finder->txtThreshold_LostFocus(); });
         form::setList(named<QComboBox>(finder, "cboMaxOrder"), d.maxOrder);
         named<QCheckBox>(finder, "chkShade")->setChecked(d.shade);
+        named<QCheckBox>(finder, "chkFinderLimits")->setChecked(d.finderLimits);
         // A chart never opened is unshaded and stays unmade.
         if (tools.chart() || d.shadeBands) tools.chartWindow().setShadeBands(d.shadeBands);
     };
@@ -147,11 +149,13 @@ DesignForm::Part plannerPart(std::function<frmIfPlanner&()> planner) {
         for (const auto& [name, value] : kLists) d.*value = form::text(named<QComboBox>(w, name));
         for (const auto& [name, value] : kFields) d.*value = form::text(named<QLineEdit>(w, name));
         d.planAutoScan = named<QCheckBox>(w, "chkPlanAutoScan")->isChecked();
+        d.planLimits = named<QCheckBox>(w, "chkPlanLimits")->isChecked();
     };
     auto from = [planner](const Design& d) {
         frmIfPlanner* w = &planner();
         for (const auto& [name, value] : kLists) form::setList(named<QComboBox>(w, name), d.*value);
         for (const auto& [name, value] : kFields) form::setText(named<QLineEdit>(w, name), d.*value);
+        named<QCheckBox>(w, "chkPlanLimits")->setChecked(d.planLimits);
         named<QCheckBox>(w, "chkPlanAutoScan")->setChecked(d.planAutoScan);
     };
     return {std::move(to), std::move(from)};

@@ -81,6 +81,7 @@ SpurSolution SpurTools::solution() const {
     s.unit = unit_();
     s.inputs = levelInputs_;
     s.model = levelModel_;
+    s.design = design_;
     return s;
 }
 
@@ -117,6 +118,11 @@ void SpurTools::levelsEvaluated(const PairLevels& levels, std::optional<LevelInp
 
 void SpurTools::unitChanged() { refreshChart(); }
 
+void SpurTools::limitsChanged() {
+    finder_->refresh();
+    refreshChart();
+}
+
 void SpurTools::refreshChart() {
     if (chart_) chart_->refresh();
 }
@@ -134,7 +140,10 @@ frmSpurChart& SpurTools::chartWindow() {
         ChartHost host;
         host.solution = [this] { return solution(); };
         host.wanted = [this] { return finder_->wanted(); };
-        host.bandQuery = [this] { return finder_->query(); };
+        host.bands = [this] {
+            QString note;
+            return finder_->findBands(solution(), note);
+        };
         host.markers = [this] { return markers(); };
         host.replayEnabled = step_.enabled;
         host.showStep = step_.show;

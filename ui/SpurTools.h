@@ -68,10 +68,14 @@ public:
     void mnuSpurChart_Click();
     // The frequency unit changed: the chart's axes name it.
     void unitChanged();
+    // The filters or the limit line changed: what counts by them follows.
+    void limitsChanged();
     // With the main window.
     void closeWindows();
 
     SpurSolution solution() const;
+    // Where the solution finds the design's filters and limit line.
+    void setDesign(std::function<Design()> design) { design_ = std::move(design); }
     // The finder exists from the start, hidden: it holds the wanted product.
     frmSpurFree* finder() const { return finder_.get(); }
     frmSpurFree& finderWindow() { return *finder_; }
@@ -113,6 +117,7 @@ private:
     std::unique_ptr<frmSpurChart> chart_;
     SpurExport export_;
     StepLink step_;
+    std::function<Design()> design_;
 };
 
 } // namespace kestrel::ui

@@ -29,7 +29,10 @@ frmFilters& frmKestrel::filtersWindow() {
     // filters and the limit line change.
     ui::placeToolBeside(*filters_, *this, kFiltersMinimumWidth);
     filters_->keepPlace();
-    connect(filters_.get(), &frmFilters::changed, this, [this] { converter_->evaluate(); });
+    connect(filters_.get(), &frmFilters::changed, this, [this] {
+        converter_->evaluate();
+        spurTools_->limitsChanged();
+    });
     return *filters_;
 }
 
@@ -46,6 +49,7 @@ void frmKestrel::wireFilters() {
     link.inputs = [this] { return levels_->inputs(); };
     link.filters = [this] { return filters_.get(); };
     spurTools_->exporter().setDesign([this] { return windowDesign(); });
+    spurTools_->setDesign([this] { return windowDesign(); });
     converter_ = new ui::ConverterCheck(std::move(link), *display_, control<QLabel>("lblVerdict"), this);
     spurTools_->setConverterRows([this](int m, int n, ProductFamily family) { return converter_->shownRow(m, n, family); });
 }

@@ -28,7 +28,17 @@ frmIfPlanner& frmKestrel::ifPlanner() {
         if (!in) return std::nullopt;
         std::optional<PairLevels> levels = levels_->checkedLevels();
         if (!levels) return std::nullopt;
-        return PlanDesign{in->rfStart, in->rfStop, in->trackingLO, in->mMax, in->nMax, *levels, in->numSteps};
+        return PlanDesign{in->rfStart, in->rfStop, in->trackingLO, in->mMax,
+                          in->nMax,    *levels,    in->numSteps,  in->ifStart, in->ifStop};
+    };
+    link.limits = [this](const PlanDesign& d, std::string& why) -> std::optional<PlanLimits> {
+        const std::optional<LevelInputs> inputs = levels_->inputs();
+        if (!inputs) {
+            why = "a drive or mixer figure is no number.";
+            return std::nullopt;
+        }
+        return planLimitsFromDesign(windowDesign(), levels_->modelInUse(), *inputs, d.levels, d.ifStart,
+                                    d.ifStop, why);
     };
     link.apply = [this](const PlanFields& f) {
         const auto set = [this](const char* name, double v) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+#include <cmath>
 #include <memory>
 
 #include "display/SpurChart.h"
@@ -79,6 +82,48 @@ TEST_F(ChartHover, NamesTheCurvesWithinReachStrongestFirst) {
     EXPECT_EQ(at(14.5, 38.5), "1 LO + 1 RF: 38.5 GHz at RF 14.5 GHz, wanted output");
     EXPECT_EQ(at(14.5, 9.5), ""); // below the axis: nothing drawn there
     EXPECT_EQ(chart.findChildren<ChartCurve*>().size(), 8u + 4u);
+}
+
+} // namespace
+
+namespace {
+
+// LO 10, RF 2 to 3: 0 LO + 2 RF runs from 4 to 6 at -63 dBc (green) and
+// fails the limit line over RF 2.5 to 3, which is drawn red on top.
+TEST(ChartLimits, AFailingStretchIsAPropertyAndIsDrawnRedOverItsExtentOnly) {
+    ChartData data;
+    data.sweep = CurveSweep{2, 3, false, 10, 0};
+    SpurCurve curve{0, 2, ProductFamily::Sum, curvePoints(data.sweep, 0, 2, ProductFamily::Sum), -63.0,
+                    false, ProductRole::Spur, {{2.5, 3}}};
+    data.curves = {curve};
+    data.bandStart = 3;
+    data.bandStop = 7;
+    SpurChart chart;
+    chart.resize(640, 360);
+    chart.setData(std::move(data));
+
+    const auto* failing = chart.findChild<ChartCurve*>(QStringLiteral("Traces0x2"));
+    ASSERT_TRUE(failing);
+    EXPECT_TRUE(failing->property("failsLimit").toBool());
+    EXPECT_EQ(failing->property("failingStretches").toList(), QVariantList{QPointF(2.5, 3)});
+
+    QImage image(chart.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    chart.render(painter, chart.size());
+    painter.end();
+    const ChartMapping map = chart.mapping(chart.size());
+    // Whether a red pixel lies within two pixels of the curve at rf.
+    const auto redAt = [&](double rf) {
+        const QPointF p = map.point(rf, 2 * rf);
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy) {
+                const QColor c(image.pixel(int(std::lround(p.x())) + dx, int(std::lround(p.y())) + dy));
+                if (c.red() > 150 && c.green() < 80) return true;
+            }
+        return false;
+    };
+    const struct { double rf; bool red; } cases[] = {{2.1, false}, {2.4, false}, {2.6, true}, {2.9, true}};
+    for (const auto& c : cases) EXPECT_EQ(redAt(c.rf), c.red) << c.rf;
 }
 
 } // namespace

@@ -108,7 +108,8 @@ TEST(DesignCodec, EveryValueRoundTrips) {
         {"LOFilterDataName", ""},    {"IFFilterDataName", "if.s2p"},
         {"IFFilterData(0)", "0.1,1e-05;37.00000000000001,0.25;1e+20,120"},
         {"gridLimits(0)", ",38,-70,dBc"}, {"gridLimits(1)", "38.5,,-95.5,dBm"}, {"gridLimits(2)", ",,-60,dBc"},
-        {"chkUseLimits", "1"},       {"txtRespRequired", "72.5"},
+        {"chkUseLimits", "1"},       {"txtRespRequired", "72.5"}, {"chkFinderLimits", "1"},
+        {"chkPlanLimits", "1"},
     };
     Design d;
     std::set<std::string> covered;

@@ -11,6 +11,9 @@
 #include "display/SpectrumDisplay.h"
 #include "display/SpurChart.h"
 #include "ui/SpurTools.h"
+#include <QCheckBox>
+
+#include "ui/planning/frmFilters.h"
 #include "ui/planning/frmSpurChart.h"
 #include "ui/planning/frmSpurFree.h"
 
@@ -150,6 +153,26 @@ TEST_F(SpurChartUi, SvgTextIsAsLargeAsInThePng) {
     ASSERT_TRUE(size.hasMatch());
     QImage png(1, 1, QImage::Format_RGB32);
     EXPECT_NEAR(size.captured(1).toDouble(), QPainter(&png).fontInfo().pixelSize(), 0.5);
+}
+
+} // namespace
+
+namespace {
+
+// With the limit line in use, the chart marks what fails it, following the
+// check box of the filters window.
+TEST_F(SpurChartUi, FailingStretchesFollowTheLimitLine) {
+    openChart();
+    setList("cboLOHar", "3"); // every product with an estimate
+    setList("cboRFHar", "3");
+    solve();
+    EXPECT_FALSE(curve("Traces2x0")->property("failsLimit").toBool()); // the line is not in use
+    w_->filtersWindow().findChild<QCheckBox*>(QStringLiteral("chkUseLimits"))->setChecked(true);
+    // 2 LO at 48 (-14 dBc) fails over the whole sweep; 0 x 1 never enters the band.
+    EXPECT_EQ(curve("Traces2x0")->property("failingStretches").toList(), QVariantList{QPointF(12.5, 16.5)});
+    EXPECT_FALSE(curve("Traces0x1")->property("failsLimit").toBool());
+    w_->filtersWindow().findChild<QCheckBox*>(QStringLiteral("chkUseLimits"))->setChecked(false);
+    EXPECT_FALSE(curve("Traces2x0")->property("failsLimit").toBool());
 }
 
 } // namespace

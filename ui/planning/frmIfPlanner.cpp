@@ -107,6 +107,7 @@ void frmIfPlanner::build() {
     lblPlanGuardNote_->setWordWrap(true);
     chkPlanAutoScan_ = namedControl<QCheckBox>(this, "chkPlanAutoScan", QStringLiteral("Scan as I type"));
     chkPlanAutoScan_->setChecked(true);
+    chkPlanLimits_ = namedControl<QCheckBox>(this, "chkPlanLimits", QStringLiteral("Count products over the limit line"));
 
     auto* form = new QFormLayout;
     form->addRow(caption("lblPlanWanted", "Wanted output"), cboPlanWanted_);
@@ -116,6 +117,8 @@ void frmIfPlanner::build() {
     form->addRow(caption("lblPlanGuard", "Guard"), txtPlanGuard_);
     form->addRow(QString(), lblPlanGuardNote_);
     form->addRow(caption("lblPlanThreshold", "Count products at or above (dBc)"), txtPlanThreshold_);
+    form->addRow(QString(), chkPlanLimits_);
+    connect(chkPlanLimits_, &QCheckBox::toggled, this, [this] { inputChanged(); });
 
     const auto button = [this](const char* name, const char* text, void (frmIfPlanner::*click)()) {
         auto* b = namedControl<QPushButton>(this, name, QLatin1String(text));
@@ -223,11 +226,23 @@ void frmIfPlanner::cmdPlanScan_Click() {
     q->mMax = design->mMax;
     q->nMax = design->nMax;
     q->steps = design->steps;
+    std::optional<PlanLimits> limits;
+    if (chkPlanLimits_->isChecked()) {
+        std::string why;
+        if (link_.limits) limits = link_.limits(*design, why);
+        if (!limits) {
+            // Told in the window, not in a box: a scan may run at every keystroke.
+            dropResult();
+            lblPlanNote_->setText(QStringLiteral("Not scanned: ") + qstr(why));
+            return;
+        }
+    }
     query_ = q;
-    query_->levels = nullptr; // the levels live only for the scan
+    query_->levels = nullptr; // the levels and limits live only for the scan
     QElapsedTimer clock;
     clock.start();
     q->levels = &design->levels;
+    q->limits = limits ? &*limits : nullptr;
     result_ = scanPlan(*q);
     showResult(clock.nsecsElapsed() / 1e6);
     updateGuardNote();

@@ -34,6 +34,8 @@ struct PlanDesign {
     int nMax = 0;
     kestrel::PairLevels levels;
     int steps = 10; // the RF steps of a solve
+    float ifStart = 0; // the display band, as a solve holds it
+    float ifStop = 0;
 };
 
 // What "Use" writes into the design: the LO or the offset, the markers on
@@ -50,6 +52,9 @@ struct PlannerLink {
     std::function<void(const PlanFields&)> apply;
     std::function<bool()> trackingLO; // the LO mode shown now
     std::function<QString()> unit;
+    // The design's filters and limit line for a scan of `design`; nullopt
+    // with `why` when they cannot be used.
+    std::function<std::optional<kestrel::PlanLimits>(const PlanDesign& design, std::string& why)> limits;
 };
 
 class frmIfPlanner : public QWidget {
@@ -103,6 +108,7 @@ private:
     QLabel* lblPlanGuardNote_ = nullptr;
     QLineEdit* txtPlanThreshold_ = nullptr;
     QCheckBox* chkPlanAutoScan_ = nullptr;
+    QCheckBox* chkPlanLimits_ = nullptr;
     QPushButton* cmdPlanScan_ = nullptr;
     QPushButton* cmdPlanApply_ = nullptr;
     QPushButton* cmdPlanExport_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "display/SpurChart.h"
+#include "engine/LimitFailures.h"
 #include "engine/SpurCurves.h"
 #include "engine/SpurSolver.h"
 #include "ui/planning/WindowKeys.h"
@@ -56,6 +57,13 @@ void frmSpurChart::refresh() {
     }
     display::ChartData data;
     data.curves = spurCurves(*s.matrix, *s.state, *s.solve, s.levelTable(), host_.wanted());
+    // With the limit line in use, where each product fails it; a filter or
+    // row that cannot be used draws nothing red (the verdict says why).
+    if (s.design && s.design().useLimits) {
+        std::string why;
+        if (const auto failures = s.limitFailures(host_.wanted(), why))
+            markFailingStretches(data.curves, *failures, *s.matrix);
+    }
     data.sweep = *sweep;
     data.bandStart = s.state->IFStart;
     data.bandStop = s.state->IFStop;
@@ -77,11 +85,8 @@ void frmSpurChart::refresh() {
 
 void frmSpurChart::updateBands() {
     std::vector<std::pair<double, double>> shaded;
-    const ui::SpurSolution s = host_.solution();
-    if (chkShadeBands_->isChecked() && s.solved())
-        for (const SpurFreeBand& b : findSpurFreeBands(*s.matrix, *s.state, *s.solve,
-                                                       s.levelTable(), host_.bandQuery()))
-            shaded.emplace_back(b.start, b.stop);
+    if (chkShadeBands_->isChecked())
+        for (const SpurFreeBand& b : host_.bands()) shaded.emplace_back(b.start, b.stop);
     chartSpurs_->setShadedBands(std::move(shaded));
 }
 

@@ -27,7 +27,7 @@ namespace kestrel::ui {
 struct ChartHost {
     std::function<SpurSolution()> solution;
     std::function<ProductFamily()> wanted;
-    std::function<SpurFreeQuery()> bandQuery;         // the finder's inputs
+    std::function<std::vector<SpurFreeBand>()> bands; // the finder's, as its inputs stand
     std::function<std::optional<MarkerPair>()> markers; // none when a field holds no number
     std::function<bool()> replayEnabled;              // false while the matrix is stale
     std::function<void(int step)> showStep;           // as "+" shows a step

@@ -52,6 +52,8 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
     cboMaxOrder_ = new QComboBox(this);
     cboMaxOrder_->setObjectName(QStringLiteral("cboMaxOrder"));
     for (std::string_view item : lists::kMaxOrders) cboMaxOrder_->addItem(qstr(item));
+    chkFinderLimits_ = new QCheckBox(QStringLiteral("Count products over the limit line"), this);
+    chkFinderLimits_->setObjectName(QStringLiteral("chkFinderLimits"));
     chkShade_ = new QCheckBox(QStringLiteral("Shade on analyzer"), this);
     chkShade_->setObjectName(QStringLiteral("chkShade"));
     lblNote_ = new QLabel(this);
@@ -69,6 +71,7 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
     inputs->addRow(QStringLiteral("Wanted output"), cboWanted_);
     inputs->addRow(QStringLiteral("Count products at or above (dBc)"), txtThreshold_);
     inputs->addRow(QStringLiteral("Highest order m + n"), cboMaxOrder_);
+    inputs->addRow(QString(), chkFinderLimits_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
     layout->addWidget(chkShade_);
@@ -84,6 +87,10 @@ frmSpurFree::frmSpurFree(Source source) : QWidget(nullptr, Qt::Window), source_(
         emit queryChanged();
     });
     connect(cboMaxOrder_, &QComboBox::currentIndexChanged, this, [this] {
+        refresh();
+        emit queryChanged();
+    });
+    connect(chkFinderLimits_, &QCheckBox::toggled, this, [this] {
         refresh();
         emit queryChanged();
     });
@@ -112,6 +119,30 @@ SpurFreeQuery frmSpurFree::query() const {
     query.thresholdDbc = threshold_;
     if (cboMaxOrder_->currentIndex() > 0) query.maxTotalOrder = cboMaxOrder_->currentText().toInt();
     return query;
+}
+
+bool frmSpurFree::countsByLimits() const { return chkFinderLimits_->isChecked(); }
+
+std::vector<SpurFreeBand> frmSpurFree::findBands(const ui::SpurSolution& solution, QString& note) const {
+    if (!solution.solved()) {
+        note = QStringLiteral("Solve the matrix first.");
+        return {};
+    }
+    SpurFreeQuery q = query();
+    std::optional<LimitFailures> failures;
+    if (countsByLimits()) {
+        std::string why;
+        failures = solution.limitFailures(q.wanted, why);
+        if (!failures) {
+            note = qstr(why);
+            return {};
+        }
+        q.limits = &*failures;
+    }
+    std::vector<SpurFreeBand> bands =
+        findSpurFreeBands(*solution.matrix, *solution.state, *solution.solve, solution.levelTable(), q);
+    note = bands.empty() ? QStringLiteral("No spur-free band.") : QString();
+    return bands;
 }
 
 bool frmSpurFree::shading() const { return chkShade_->isChecked() && isVisible(); }
@@ -146,14 +177,9 @@ void frmSpurFree::hideEvent(QHideEvent* event) {
 void frmSpurFree::refresh() {
     if (!isVisible()) return;
     const ui::SpurSolution solution = source_();
-    bands_.clear();
-    if (solution.solved()) {
-        bands_ = findSpurFreeBands(*solution.matrix, *solution.state, *solution.solve,
-                                   solution.levelTable(), query());
-        lblNote_->setText(bands_.empty() ? QStringLiteral("No spur-free band.") : QString());
-    } else {
-        lblNote_->setText(QStringLiteral("Solve the matrix first."));
-    }
+    QString note;
+    bands_ = findBands(solution, note);
+    lblNote_->setText(note);
     lblNote_->setVisible(!lblNote_->text().isEmpty());
     const QString unit = QStringLiteral(" (") + solution.unit + QStringLiteral(")");
     gridBands_->setHorizontalHeaderLabels({QStringLiteral("Start") + unit, QStringLiteral("Stop") + unit,

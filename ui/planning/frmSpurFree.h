@@ -45,8 +45,14 @@ public:
     // whether or not it is chosen now.
     void decideAutomatic(kestrel::ProductFamily family);
 
-    // The finder's question as its inputs stand.
+    // The finder's question as its inputs stand (without the limit line's
+    // failures, which live only as long as one search).
     kestrel::SpurFreeQuery query() const;
+    // Whether products count by the limit line (chkFinderLimits).
+    bool countsByLimits() const;
+    // The clean bands of a solution as the inputs stand; empty with `note`
+    // saying why when there is no solve, or the limit line cannot be used.
+    std::vector<kestrel::SpurFreeBand> findBands(const kestrel::ui::SpurSolution& solution, QString& note) const;
 
     // The threshold field's leave handling: a number reruns the finder,
     // anything else is refused with the numeric check and stays as typed.
@@ -73,6 +79,7 @@ private:
     QLineEdit* txtThreshold_ = nullptr;
     QComboBox* cboMaxOrder_ = nullptr;
     QCheckBox* chkShade_ = nullptr;
+    QCheckBox* chkFinderLimits_ = nullptr;
     QLabel* lblNote_ = nullptr;
     QTableWidget* gridBands_ = nullptr;
     kestrel::ui::FocusEvents* focus_ = nullptr;
