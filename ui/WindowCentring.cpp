@@ -121,4 +121,14 @@ void placeToolBeside(QWidget& tool, const QWidget& window, int minimumWidth) {
     tool.move(x, top);
 }
 
+void bringUp(QWidget& window, QWidget& firstInput, bool centre) {
+    const bool opening = !window.isVisible();
+    if (opening && centre) centreOnScreen(&window);
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    if (opening) firstInput.setFocus(Qt::OtherFocusReason);
+}
+
 } // namespace kestrel::ui

@@ -21,4 +21,9 @@ void centreOnScreen(QWidget* window);
 // not fit, against the screen's right edge.
 void placeToolBeside(QWidget& tool, const QWidget& window, int minimumWidth);
 
+// Shows a planning window from its menu item: restored if minimized and
+// brought to the front. When it opens it is centred (unless it keeps a
+// place of its own) and starts on its first input, not on a table.
+void bringUp(QWidget& window, QWidget& firstInput, bool centre = true);
+
 } // namespace kestrel::ui

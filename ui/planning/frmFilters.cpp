@@ -123,14 +123,7 @@ void frmFilters::build() {
 }
 
 void frmFilters::showWindow() {
-    if (!isVisible()) {
-        if (!placed_) ui::centreOnScreen(this);
-        findChild<QComboBox*>(QStringLiteral("cboRFFilter"))->setFocus(Qt::OtherFocusReason);
-    }
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    ui::bringUp(*this, *findChild<QComboBox*>(QStringLiteral("cboRFFilter")), !placed_);
 }
 
 void frmFilters::setUnit(const QString& unit) {

@@ -168,13 +168,7 @@ void frmIfPlanner::build() {
 }
 
 void frmIfPlanner::showWindow() {
-    if (!isVisible()) {
-        ui::centreOnScreen(this);
-        cboPlanWanted_->setFocus(Qt::OtherFocusReason); // the first input, not the table
-    }
-    show();
-    raise();
-    activateWindow();
+    ui::bringUp(*this, *cboPlanWanted_);
 }
 
 void frmIfPlanner::showEvent(QShowEvent* event) {

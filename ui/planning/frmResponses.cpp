@@ -97,13 +97,7 @@ frmResponses::frmResponses(ui::ResponsesHost host)
 }
 
 void frmResponses::showWindow() {
-    const bool opening = !isVisible();
-    if (opening) ui::centreOnScreen(this);
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-    if (opening) cboRespStep_->setFocus(Qt::OtherFocusReason); // the first input, not the table
+    ui::bringUp(*this, *cboRespStep_);
 }
 
 void frmResponses::showEvent(QShowEvent* event) {

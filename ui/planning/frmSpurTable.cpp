@@ -167,13 +167,7 @@ void frmSpurTable::fillGrid() {
 }
 
 void frmSpurTable::showWindow() {
-    const bool opening = !isVisible();
-    if (opening) ui::centreOnScreen(this);
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-    if (opening) txtIMTRFRef_->setFocus(Qt::OtherFocusReason);
+    ui::bringUp(*this, *txtIMTRFRef_);
     updateNote(); // a mixer figure may have changed meanwhile
 }
 
