@@ -89,8 +89,9 @@ struct SingleBand {
 
 // Whether a stored value of the product at some step lies in the band. A
 // pair with an order 0 is one product, but its two stored values differ
-// where the LO or the RF is negative: either counts.
-bool entersBand(const CandidateSolve& solve, const PlanProduct& p, SingleBand band) {
+// where the LO or the RF is negative: either counts. Kept inline in the
+// scan's loop: called out of line it doubles the time of a scan.
+[[gnu::always_inline]] inline bool entersBand(const CandidateSolve& solve, const PlanProduct& p, SingleBand band) {
     const int last = solve.count() - 1;
     const double a = p.n * double(solve.rf[0]) + (p.family == ProductFamily::Sum ? 1 : -1) * p.m * double(solve.lo[0]);
     const double b = p.n * double(solve.rf[last]) + (p.family == ProductFamily::Sum ? 1 : -1) * p.m * double(solve.lo[last]);
