@@ -77,20 +77,26 @@ void BM_SpurTableExport(benchmark::State& st) {
 BENCHMARK(BM_SpurTableExport)->Unit(benchmark::kMillisecond);
 
 // The IF planner's scan: 10 001 LO candidates at orders 10 x 8, the default
-// RF band and levels, fixed and tracking.
-void BM_IfPlannerScan(benchmark::State& st) {
-    const PairLevels levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+// The start-up RF band at 10 x 8, 10,001 candidates, fixed or tracking LO.
+PlanQuery planQuery(bool tracking, const PairLevels& levels) {
     PlanQuery q;
     q.rfStart = 12.5;
     q.rfStop = 16.5;
-    q.trackingLO = st.range(0) != 0;
+    q.trackingLO = tracking;
     q.mMax = 10;
     q.nMax = 8;
-    q.wanted = q.trackingLO ? PlanWanted::LoPlusRf : PlanWanted::LoMinusRf;
-    q.from = q.trackingLO ? 0 : 20;
-    q.to = q.trackingLO ? 40 : 60;
+    q.wanted = tracking ? PlanWanted::LoPlusRf : PlanWanted::LoMinusRf;
+    q.from = tracking ? 0 : 20;
+    q.to = tracking ? 40 : 60;
     q.points = 10001;
     q.levels = &levels;
+    return q;
+}
+
+// RF band and levels, fixed and tracking.
+void BM_IfPlannerScan(benchmark::State& st) {
+    const PairLevels levels = EvaluateSpurLevels(8, -5, 8, 25, 25);
+    PlanQuery q = planQuery(st.range(0) != 0, levels);
     for (auto _ : st) benchmark::DoNotOptimize(scanPlan(q));
 }
 BENCHMARK(BM_IfPlannerScan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -107,17 +113,7 @@ void BM_IfPlannerScanLimits(benchmark::State& st) {
     static const BuiltInLevelModel model;
     std::string why;
     const auto limits = planLimitsFromDesign(d, model, LevelInputs{8, -5, 8, 25, 25}, levels, 0, 100, why);
-    PlanQuery q;
-    q.rfStart = 12.5;
-    q.rfStop = 16.5;
-    q.trackingLO = st.range(0) != 0;
-    q.mMax = 10;
-    q.nMax = 8;
-    q.wanted = q.trackingLO ? PlanWanted::LoPlusRf : PlanWanted::LoMinusRf;
-    q.from = q.trackingLO ? 0 : 20;
-    q.to = q.trackingLO ? 40 : 60;
-    q.points = 10001;
-    q.levels = &levels;
+    PlanQuery q = planQuery(st.range(0) != 0, levels);
     q.limits = &*limits;
     for (auto _ : st) benchmark::DoNotOptimize(scanPlan(q));
 }

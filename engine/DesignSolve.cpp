@@ -158,15 +158,17 @@ DesignReport reportFromDesign(const Design& d) {
     report.steps = lastSolvedStep(state) + 1;
     const auto markers = designMarkers(d);
     report.wanted = wantedFromDesign(d, *matrix, state, report.solve);
-    report.rows = spurTableRows(*matrix, state, report.solve, &*solvable.levels, markers, report.wanted);
-    report.why = applyConverter(report, d, *solvable.model, solvable.inputs, state.IFStart, state.IFStop, markers);
+    report.why = reportOfSolve(report, *matrix, state, &*solvable.levels, markers, d, *solvable.model, solvable.inputs);
     if (!report.why.empty()) report.rows.clear();
     return report;
 }
 
-std::string applyConverter(DesignReport& report, const Design& design, const LevelModel& model,
-                           const LevelInputs& in, float bandStart, float bandStop,
-                           std::optional<MarkerPair> markers) {
+std::string reportOfSolve(DesignReport& report, const SpurMatrix& matrix, const WorkingState& state,
+                          const PairLevels* levels, std::optional<MarkerPair> markers, const Design& design,
+                          const LevelModel& model, const LevelInputs& in) {
+    report.rows = spurTableRows(matrix, state, report.solve, levels, markers, report.wanted);
+    const float bandStart = state.IFStart;
+    const float bandStop = state.IFStop;
     std::string why;
     auto filters = filtersFromDesign(design, why);
     if (!filters) return why;

@@ -97,12 +97,14 @@ ProductFamily wantedFromDesign(const Design& design, const SpurMatrix& matrix,
 // row that cannot be used refuses the report, naming its caption.
 DesignReport reportFromDesign(const Design& design);
 
-// The converter's part of a report whose rows, wanted output and solve are
-// built: the filters and the limit line of `design`, the levels from `model`
-// at `in`, the display band and the markers of the solve. reportFromDesign
-// and the window's export share it. Returns why it cannot (empty when done).
-std::string applyConverter(DesignReport& report, const Design& design, const LevelModel& model,
-                           const LevelInputs& in, float bandStart, float bandStop,
-                           std::optional<MarkerPair> markers);
+// The report of a solve already made, whose `solve` and `wanted` are set:
+// the export's rows with `levels`, then the converter's part: the filters
+// and the limit line of `design`, the levels from `model` at `in`, the
+// display band of `state` and the markers. reportFromDesign, the window's
+// export and its limit-line check share it. Returns why it cannot (empty
+// when done).
+std::string reportOfSolve(DesignReport& report, const SpurMatrix& matrix, const WorkingState& state,
+                          const PairLevels* levels, std::optional<MarkerPair> markers, const Design& design,
+                          const LevelModel& model, const LevelInputs& in);
 
 } // namespace kestrel

@@ -54,8 +54,8 @@ void ConverterCheck::evaluate() {
     DesignReport report;
     report.wanted = link_.wanted();
     report.solve = *solution.solve;
-    report.rows = spurTableRows(*solution.matrix, state, report.solve, solution.levelTable(), markers, report.wanted);
-    const std::string why = applyConverter(report, design, *model, *inputs, state.IFStart, state.IFStop, markers);
+    const std::string why =
+        reportOfSolve(report, *solution.matrix, state, solution.levelTable(), markers, design, *model, *inputs);
     if (!why.empty()) return clear(qstr(why));
 
     display::OverlayInput in;

@@ -60,13 +60,11 @@ bool SpurExport::run(const SpurSolution& solution, const QString& designFileName
     DesignReport report;
     report.wanted = wanted;
     report.solve = *solution.solve;
-    report.rows = spurTableRows(*solution.matrix, *solution.state, *solution.solve, solution.levelTable(),
-                                markers, wanted);
     // The levels after the converter's filters, as kestrel-report gives them.
     static const BuiltInLevelModel builtIn;
-    const std::string why =
-        applyConverter(report, design_(), solution.model ? *solution.model : builtIn,
-                       solution.inputs.value_or(LevelInputs{}), solution.state->IFStart, solution.state->IFStop, markers);
+    const std::string why = reportOfSolve(report, *solution.matrix, *solution.state, solution.levelTable(), markers,
+                                          design_(), solution.model ? *solution.model : builtIn,
+                                          solution.inputs.value_or(LevelInputs{}));
     if (!why.empty()) {
         showMessage(parent_, QStringLiteral("The spur table was not exported: %1.").arg(QString::fromStdString(why)),
                     title, QMessageBox::Critical);
